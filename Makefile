@@ -1,0 +1,47 @@
+# Two commands do all the set-up on a fresh Debian/Ubuntu machine:
+#   make run     install what is missing, build, start the calculator
+#   make test    install what is missing, build, run every test headless
+# QT=5 builds against Qt 5.15 instead of Qt 6, in its own build folder.
+
+QT ?= 6
+BUILD_TYPE ?= RelWithDebInfo
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+BUILD_DIR := build/qt$(QT)
+CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+ifeq ($(QT),5)
+CMAKE_FLAGS += -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON
+endif
+
+SCREENSHOT ?= $(BUILD_DIR)/screenshot.png
+
+.PHONY: all build run test screenshot clean
+
+all: build
+
+build:
+	scripts/install-deps --qt $(QT) build
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS)
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+test:
+	scripts/install-deps --qt $(QT) build test
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS)
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	    echo "No display here: the calculator needs a desktop session (or ssh -X)." \
+	         "Taking a screenshot under a virtual display instead."; \
+	    $(MAKE) --no-print-directory screenshot QT=$(QT); \
+	else \
+	    $(BUILD_DIR)/pelmora; \
+	fi
+
+screenshot: build
+	scripts/install-deps --qt $(QT) screenshot
+	scripts/screenshot $(BUILD_DIR)/pelmora $(SCREENSHOT)
+
+clean:
+	rm -rf build

@@ -1,0 +1,79 @@
+#include "pelmora.h"
+#include "supplier.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace {
+constexpr int logoHeight = 60;
+}
+
+Pelmora::Pelmora(QWidget *parent)
+    : QWidget(parent)
+{
+    setWindowIcon(QIcon(tr(":/logo/Worm.svg")));
+    setWindowTitle(tr("Pelmora"));
+
+    auto *providedByLabel = new QLabel(tr(Supplier::providedBy), this);
+    providedByLabel->setAlignment(Qt::AlignCenter);
+
+    // Without the resource or the SVG plug-in the pixmap is null and the row stays empty.
+    auto *logoLabel = new QLabel(this);
+    QPixmap logo(QString::fromLatin1(":/logo/Worm.svg"));
+    if (!logo.isNull())
+        logo = logo.scaledToHeight(logoHeight, Qt::FastTransformation);
+    logoLabel->setPixmap(logo);
+    logoLabel->setAlignment(Qt::AlignCenter);
+
+    auto *telLabel = new QLabel(tr(Supplier::telephone), this);
+    telLabel->setAlignment(Qt::AlignCenter);
+    auto *tollFreeLabel = new QLabel(tr(Supplier::tollFree), this);
+    tollFreeLabel->setAlignment(Qt::AlignCenter);
+    auto *faxLabel = new QLabel(tr(Supplier::fax), this);
+    faxLabel->setAlignment(Qt::AlignCenter);
+
+    // Created in keyboard focus order; the form below sets the order on screen.
+    orchardNameEdit = new QLineEdit(this);
+    orchardSizeEdit = new QLineEdit(this);
+    dispensersPerAcreEdit = new QLineEdit(tr("400"), this);
+    withinRowSpacingEdit = new QLineEdit(this);
+    betweenRowSpacingEdit = new QLineEdit(this);
+
+    treesPerAcreLabel = new QLabel(this);
+    dispensersPerTreeLabel = new QLabel(this);
+    perAcreNeededLabel = new QLabel(this);
+    totalQuantityLabel = new QLabel(this);
+
+    auto *calculateButton = new QPushButton(tr("Calculate"), this);
+    connect(calculateButton, SIGNAL(clicked()), this, SLOT(SubmitSlot()));
+    connect(betweenRowSpacingEdit, SIGNAL(returnPressed()), this, SLOT(SubmitSlot()));
+    auto *previewButton = new QPushButton(tr("Print Preview"), this);
+    connect(previewButton, SIGNAL(clicked()), this, SLOT(PreviewSlot()));
+
+    auto *buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(previewButton);
+    buttonRow->addWidget(calculateButton);
+
+    auto *formLayout = new QFormLayout;
+    formLayout->addRow(providedByLabel);
+    formLayout->addRow(logoLabel);
+    formLayout->addRow(telLabel);
+    formLayout->addRow(tollFreeLabel);
+    formLayout->addRow(faxLabel);
+    formLayout->addRow(tr("Orchard or Block Name:"), orchardNameEdit);
+    formLayout->addRow(tr("Orchard Size (Acres):"), orchardSizeEdit);
+    formLayout->addRow(tr("Dispensers Per Acre:"), dispensersPerAcreEdit);
+    formLayout->addRow(tr("Tree Spacing Within Rows (ft):"), withinRowSpacingEdit);
+    formLayout->addRow(tr("Tree Spacing Between Rows (ft):"), betweenRowSpacingEdit);
+    formLayout->addRow(tr("Trees Per Acre:"), treesPerAcreLabel);
+    formLayout->addRow(tr("Dispensers Per Tree:"), dispensersPerTreeLabel);
+    formLayout->addRow(tr("Calculated Dispensers Per Acre Needed:"), perAcreNeededLabel);
+    formLayout->addRow(tr("Total Quantity of Dispensers Required:"), totalQuantityLabel);
+    formLayout->addRow(buttonRow);
+    setLayout(formLayout);
+}
