@@ -1,0 +1,81 @@
+// The print preview and the one-page summary. The page shows the fields and labels exactly as
+// they stand when it is painted; it calculates nothing and changes nothing in the window.
+
+#include "pelmora.h"
+#include "supplier.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+namespace {
+
+// Device units of the printer, measured from the top-left of its printable area.
+constexpr qreal pageLeft = 60.0;
+constexpr qreal firstLineTop = 40.0;
+constexpr qreal lineHeight = 50.0;
+
+constexpr int centred = Qt::AlignHCenter;
+constexpr int leftAligned = Qt::AlignLeft;
+constexpr int keepFont = 0;
+
+struct PageLine
+{
+    qreal step;         // down from the line before
+    int pointSize;      // Arial at this size from here on, or keepFont
+    int flags;
+    QString text;
+};
+
+} // namespace
+
+void Pelmora::PreviewSlot()
+{
+    QPrintPreviewDialog dialog(this);
+    connect(&dialog, SIGNAL(paintRequested(QPrinter*)), this, SLOT(PrintRequest(QPrinter*)));
+    dialog.exec();
+}
+
+void Pelmora::PrintRequest(QPrinter *printer)
+{
+    const PageLine lines[] = {
+        {0, 30, centred, tr("Distribution of Dispensers")},
+        {50, 16, centred, tr(Supplier::providedBy)},
+        {25, 12, centred, tr(Supplier::street)},
+        {20, keepFont, centred, tr(Supplier::cityStateZip)},
+        {20, keepFont, centred, tr(Supplier::telephone)},
+        {20, keepFont, centred, tr(Supplier::tollFree)},
+        {20, keepFont, centred, tr(Supplier::fax)},
+        {60, 16, leftAligned, tr("Ochard Name: %1").arg(orchardNameEdit->text())},
+        {25, keepFont, leftAligned, tr("Orchard Size (Acres): %1").arg(orchardSizeEdit->text())},
+        {25, keepFont, leftAligned,
+         tr("Dispensers Per Acre: %1").arg(dispensersPerAcreEdit->text())},
+        {25, keepFont, leftAligned,
+         tr("Tree Spacing Within Rows (ft): %1").arg(withinRowSpacingEdit->text())},
+        {25, keepFont, leftAligned,
+         tr("Tree Spacing Between Rows (ft): %1").arg(betweenRowSpacingEdit->text())},
+        {25, keepFont, leftAligned, tr("Trees Per Acre: %1").arg(treesPerAcreLabel->text())},
+        {25, keepFont, leftAligned,
+         tr("Dispensers Per Tree: %1").arg(dispensersPerTreeLabel->text())},
+        {25, keepFont, leftAligned,
+         tr("Calculated Dispensers Per Acre Needed: %1").arg(perAcreNeededLabel->text())},
+        {25, keepFont, leftAligned,
+         tr("Total Quantity of Dispensers Required: %1").arg(totalQuantityLabel->text())},
+    };
+
+    QPainter painter(printer);
+    // Taken afresh on every call, so a landscape page gets wider lines. The rectangle reaches
+    // the page's right edge: centred lines sit 30 units right of the page's centre.
+    const QRect page = printer->pageRect(QPrinter::DevicePixel).toRect();
+    QRectF rect(pageLeft, firstLineTop, page.width() - pageLeft, lineHeight);
+    for (const PageLine &line : lines) {
+        rect.moveTop(rect.top() + line.step);
+        if (line.pointSize != keepFont)
+            painter.setFont(QFont(QStringLiteral("Arial"), line.pointSize));
+        painter.drawText(rect, line.flags, line.text);
+    }
+    painter.end();
+}
