@@ -1,0 +1,43 @@
+// Built without the logo resource: the window must still open complete and calculate, with
+// an empty logo row and no icon of its own.
+
+#include "pelmora.h"
+#include "windowdriver.h"
+
+#include <QtTest>
+
+class TestWindowWithoutLogo : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void opensCompleteWithEmptyLogoRowAndNoIcon();
+};
+
+void TestWindowWithoutLogo::opensCompleteWithEmptyLogoRowAndNoIcon()
+{
+    Pelmora window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    WindowDriver ui(window);
+    QVERIFY(ui.complete());
+    QCOMPARE(formOf(window)->rowCount(), 15);
+
+    auto *logoLabel = qobject_cast<QLabel *>(
+        formOf(window)->itemAt(1, QFormLayout::SpanningRole)->widget());
+    QVERIFY(logoLabel);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    QVERIFY(logoLabel->pixmap().isNull());
+#else
+    QVERIFY(logoLabel->pixmap(Qt::ReturnByValue).isNull());
+#endif
+    QVERIFY(logoLabel->text().isEmpty());
+    QVERIFY(window.windowIcon().isNull());
+
+    ui.enter("12", "400", "10", "20");
+    QTest::keyClick(ui.between, Qt::Key_Return);
+    QCOMPARE(ui.results(), QStringList({"218", "2", "436", "5232"}));
+}
+
+QTEST_MAIN(TestWindowWithoutLogo)
+#include "tst_windowwithoutlogo.moc"
