@@ -1,0 +1,244 @@
+// The printed summary, checked on real output: the page is painted into a PDF through the
+// slot the preview dialog calls, then read back with poppler's pdftotext.
+
+#include "pelmora.h"
+#include "supplier.h"
+#include "windowdriver.h"
+
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+namespace {
+
+struct PrintedLine
+{
+    QString text;
+    QRectF box; // in the printer's device units, from the top-left of its printable area
+};
+
+struct PrintedPages
+{
+    int pages = 0;
+    QList<PrintedLine> lines; // of the first page
+};
+
+// Paints the summary into a PDF through the slot, as the dialog's connection does.
+PrintedPages printSummary(Pelmora &window, QPageLayout::Orientation orientation)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("summary.pdf");
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    printer.setPageOrientation(orientation);
+    if (!QMetaObject::invokeMethod(&window, "PrintRequest", Q_ARG(QPrinter *, &printer)))
+        return {};
+
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-bbox-layout", pdf, "-"});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
+        return {};
+
+    // PDF points to device units of the printable area.
+    const qreal scale = printer.resolution() / 72.0;
+    const QPointF origin = printer.pageRect(QPrinter::DevicePixel).topLeft();
+    PrintedPages printed;
+    QXmlStreamReader xml(pdftotext.readAllStandardOutput());
+    auto at = [&](const char *name) { return xml.attributes().value(name).toDouble() * scale; };
+    while (xml.readNextStartElement() || !xml.atEnd()) {
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("page")) {
+            ++printed.pages;
+        } else if (xml.name() == QLatin1String("line") && printed.pages == 1) {
+            const QRectF box(QPointF(at("xMin"), at("yMin")), QPointF(at("xMax"), at("yMax")));
+            printed.lines.append({QString(), box.translated(-origin)});
+        } else if (xml.name() == QLatin1String("word") && !printed.lines.isEmpty()) {
+            QString &text = printed.lines.last().text;
+            text += (text.isEmpty() ? "" : " ") + xml.readElementText();
+        }
+    }
+    return printed;
+}
+
+qreal drawingWidth(QPageLayout::Orientation orientation)
+{
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageOrientation(orientation);
+    return printer.pageRect(QPrinter::DevicePixel).toRect().width() - 60.0;
+}
+
+} // namespace
+
+class TestSummaryPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void printsSixteenLinesInPlace_data();
+    void printsSixteenLinesInPlace();
+    void landscapeWidensLinesAtSameHeights();
+    void printsFieldsAsTypedBesideEarlierResults();
+    void previewOpensModalOnOnePageAndChangesNothing();
+};
+
+void TestSummaryPage::initTestCase()
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        QFAIL("pdftotext is missing: make test installs poppler-utils");
+}
+
+void TestSummaryPage::printsSixteenLinesInPlace_data()
+{
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("top");
+    QTest::addColumn<int>("pointSize");
+    QTest::addColumn<bool>("centred");
+
+    QTest::newRow("1 title") << 0 << "Distribution of Dispensers" << 40 << 30 << true;
+    QTest::newRow("2 supplier") << 1 << Supplier::providedBy << 90 << 16 << true;
+    QTest::newRow("3 street") << 2 << Supplier::street << 115 << 12 << true;
+    QTest::newRow("4 city") << 3 << Supplier::cityStateZip << 135 << 12 << true;
+    QTest::newRow("5 tel") << 4 << Supplier::telephone << 155 << 12 << true;
+    QTest::newRow("6 toll free") << 5 << Supplier::tollFree << 175 << 12 << true;
+    QTest::newRow("7 fax") << 6 << Supplier::fax << 195 << 12 << true;
+    QTest::newRow("8 name") << 7 << "Ochard Name: North %1 Block" << 255 << 16 << false;
+    QTest::newRow("9 size") << 8 << "Orchard Size (Acres): 12" << 280 << 16 << false;
+    QTest::newRow("10 dispensers") << 9 << "Dispensers Per Acre: 400" << 305 << 16 << false;
+    QTest::newRow("11 within") << 10 << "Tree Spacing Within Rows (ft): 10" << 330 << 16 << false;
+    QTest::newRow("12 between") << 11 << "Tree Spacing Between Rows (ft): 20" << 355 << 16
+                                << false;
+    QTest::newRow("13 trees") << 12 << "Trees Per Acre: 218" << 380 << 16 << false;
+    QTest::newRow("14 pattern") << 13 << "Dispensers Per Tree: 2" << 405 << 16 << false;
+    QTest::newRow("15 needed") << 14 << "Calculated Dispensers Per Acre Needed: 436" << 430
+                               << 16 << false;
+    QTest::newRow("16 total") << 15 << "Total Quantity of Dispensers Required: 5232" << 455
+                              << 16 << false;
+}
+
+void TestSummaryPage::printsSixteenLinesInPlace()
+{
+    QFETCH(int, line);
+    QFETCH(QString, text);
+    QFETCH(int, top);
+    QFETCH(int, pointSize);
+    QFETCH(bool, centred);
+
+    Pelmora window;
+    WindowDriver ui(window);
+    WindowDriver::type(ui.name, "North %1 Block");
+    ui.enter("12", "400", "10", "20");
+    QTest::keyClick(ui.between, Qt::Key_Return);
+
+    const PrintedPages printed = printSummary(window, QPageLayout::Portrait);
+    QCOMPARE(printed.pages, 1);
+    QCOMPARE(printed.lines.size(), 16);
+    const PrintedLine &printedLine = printed.lines.at(line);
+    QCOMPARE(printedLine.text, text);
+    QVERIFY2(qAbs(printedLine.box.top() - top) < 1.5,
+             qPrintable(QString("top %1").arg(printedLine.box.top())));
+    if (centred) {
+        const qreal centre = 60 + drawingWidth(QPageLayout::Portrait) / 2;
+        QVERIFY2(qAbs(printedLine.box.center().x() - centre) < 1.5,
+                 qPrintable(QString("centre %1, not %2").arg(printedLine.box.center().x())
+                                .arg(centre)));
+    } else {
+        QVERIFY2(qAbs(printedLine.box.left() - 60) < 1.5,
+                 qPrintable(QString("left %1").arg(printedLine.box.left())));
+    }
+    // Heights scale with the point size; the 12-point street line is the yardstick.
+    const qreal size = 12 * printedLine.box.height() / printed.lines.at(2).box.height();
+    QVERIFY2(qAbs(size - pointSize) < pointSize * 0.03, qPrintable(QString::number(size)));
+}
+
+void TestSummaryPage::landscapeWidensLinesAtSameHeights()
+{
+    Pelmora window;
+    const PrintedPages portrait = printSummary(window, QPageLayout::Portrait);
+    const PrintedPages landscape = printSummary(window, QPageLayout::Landscape);
+    QCOMPARE(landscape.pages, 1);
+    QCOMPARE(landscape.lines.size(), 16);
+    QVERIFY(drawingWidth(QPageLayout::Landscape) > drawingWidth(QPageLayout::Portrait));
+    const qreal centre = 60 + drawingWidth(QPageLayout::Landscape) / 2;
+    for (int i = 0; i < 16; ++i) {
+        QCOMPARE(landscape.lines.at(i).text, portrait.lines.at(i).text);
+        QVERIFY(qAbs(landscape.lines.at(i).box.top() - portrait.lines.at(i).box.top()) < 0.5);
+        if (i < 7)
+            QVERIFY(qAbs(landscape.lines.at(i).box.center().x() - centre) < 1.5);
+        else
+            QVERIFY(qAbs(landscape.lines.at(i).box.left() - 60) < 1.5);
+    }
+}
+
+void TestSummaryPage::printsFieldsAsTypedBesideEarlierResults()
+{
+    Pelmora window;
+    WindowDriver ui(window);
+
+    // Before any calculation the results print as their label alone.
+    PrintedPages printed = printSummary(window, QPageLayout::Portrait);
+    QStringList data;
+    for (int i = 7; i < printed.lines.size(); ++i)
+        data << printed.lines.at(i).text;
+    QCOMPARE(data, QStringList({"Ochard Name:", "Orchard Size (Acres):",
+                                "Dispensers Per Acre: 400", "Tree Spacing Within Rows (ft):",
+                                "Tree Spacing Between Rows (ft):", "Trees Per Acre:",
+                                "Dispensers Per Tree:", "Calculated Dispensers Per Acre Needed:",
+                                "Total Quantity of Dispensers Required:"}));
+
+    ui.enter("12", "400", "20", "20");
+    QTest::mouseClick(ui.calculate, Qt::LeftButton);
+    ui.enter("7.5", "%2 %1", "abc", "20");
+    printed = printSummary(window, QPageLayout::Portrait);
+    data.clear();
+    for (int i = 8; i < printed.lines.size(); ++i)
+        data << printed.lines.at(i).text;
+    QCOMPARE(data, QStringList({"Orchard Size (Acres): 7.5", "Dispensers Per Acre: %2 %1",
+                                "Tree Spacing Within Rows (ft): abc",
+                                "Tree Spacing Between Rows (ft): 20", "Trees Per Acre: 109",
+                                "Dispensers Per Tree: 4 ties first row/ 3 ties 2nd row",
+                                "Calculated Dispensers Per Acre Needed: 382",
+                                "Total Quantity of Dispensers Required: 4584"}));
+}
+
+void TestSummaryPage::previewOpensModalOnOnePageAndChangesNothing()
+{
+    Pelmora window;
+    WindowDriver ui(window);
+    ui.enter("12", "400", "10", "20");
+    QTest::mouseClick(ui.calculate, Qt::LeftButton);
+    const QStringList inputs = {ui.name->text(), ui.size->text(), ui.dispensers->text(),
+                                ui.within->text(), ui.between->text()};
+    const QStringList results = ui.results();
+
+    bool preview = false;
+    QWidget *parent = nullptr;
+    int pages = -1;
+    ModalCloser closer([&](QWidget *modal) {
+        preview = qobject_cast<QPrintPreviewDialog *>(modal) && modal->isModal();
+        parent = modal->parentWidget();
+        if (auto *view = modal->findChild<QPrintPreviewWidget *>())
+            pages = view->pageCount();
+    });
+    QTest::mouseClick(ui.preview, Qt::LeftButton);
+
+    QCOMPARE(closer.seen, 1);
+    QVERIFY(preview);
+    QCOMPARE(parent, &window);
+    QCOMPARE(pages, 1);
+    QCOMPARE(QStringList({ui.name->text(), ui.size->text(), ui.dispensers->text(),
+                          ui.within->text(), ui.between->text()}),
+             inputs);
+    QCOMPARE(ui.results(), results);
+}
+
+QTEST_MAIN(TestSummaryPage)
+#include "tst_summarypage.moc"
