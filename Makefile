@@ -14,8 +14,9 @@ CMAKE_FLAGS += -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON
 endif
 
 SCREENSHOT ?= $(BUILD_DIR)/screenshot.png
+PREFIX ?= /usr/local
 
-.PHONY: all build run test screenshot clean
+.PHONY: all build run test screenshot install package clean
 
 all: build
 
@@ -42,6 +43,14 @@ run: build
 screenshot: build
 	scripts/install-deps --qt $(QT) screenshot
 	scripts/screenshot $(BUILD_DIR)/pelmora $(SCREENSHOT)
+
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+package: build
+	scripts/install-deps --qt $(QT) package
+	cd $(BUILD_DIR) && cpack
+	@echo "Debian package: $$(ls $(BUILD_DIR)/package/pelmora_*.deb)"
 
 clean:
 	rm -rf build
