@@ -1,7 +1,8 @@
 # Two commands do all the set-up on a fresh Debian/Ubuntu machine:
 #   make run     install what is missing, build, start the calculator
 #   make test    install what is missing, build, run every test headless
-# QT=5 builds against Qt 5.15 instead of Qt 6, in its own build folder.
+# QT=5 builds against Qt 5.15 instead of Qt 6, in its own build folder; SANITIZE=1 adds
+# AddressSanitizer and UndefinedBehaviorSanitizer.
 
 QT ?= 6
 BUILD_TYPE ?= RelWithDebInfo
@@ -11,6 +12,11 @@ BUILD_DIR := build/qt$(QT)
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
 ifeq ($(QT),5)
 CMAKE_FLAGS += -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON
+endif
+# SANITIZE=1: AddressSanitizer and UndefinedBehaviorSanitizer, in a build folder of its own.
+ifneq ($(SANITIZE),)
+BUILD_DIR := $(BUILD_DIR)-sanitize
+CMAKE_FLAGS += -DPELMORA_SANITIZE=ON
 endif
 
 SCREENSHOT ?= $(BUILD_DIR)/screenshot.png
