@@ -22,7 +22,10 @@ endif
 SCREENSHOT ?= $(BUILD_DIR)/screenshot.png
 PREFIX ?= /usr/local
 
-.PHONY: all build run test screenshot install package clean
+FUZZ_SECONDS ?= 60
+FUZZ_DIR := build/fuzz
+
+.PHONY: all build run test screenshot install package fuzz clean
 
 all: build
 
@@ -57,6 +60,17 @@ package: build
 	scripts/install-deps --qt $(QT) package
 	cd $(BUILD_DIR) && cpack
 	@echo "Debian package: $$(ls $(BUILD_DIR)/package/pelmora_*.deb)"
+
+# libFuzzer over the placement rules for FUZZ_SECONDS, from the committed seeds; what it
+# discovers goes to $(FUZZ_DIR)/corpus, a crash to $(FUZZ_DIR)/crash-*.
+fuzz:
+	scripts/install-deps --qt 6 fuzz
+	cmake -S . -B $(FUZZ_DIR) -DPELMORA_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	mkdir -p $(FUZZ_DIR)/corpus
+	$(FUZZ_DIR)/fuzz/fuzz_placement -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus fuzz/corpus
 
 clean:
 	rm -rf build

@@ -93,7 +93,9 @@ bool ParseDispensersPerAcre(const QString &text, quint64 *dispensersPerAcre)
 bool TotalQuantity(const QString &acres, quint64 perAcreNeeded, quint64 *total)
 {
     bool ok = false;
-    const uint wholeAcres = acres.toUInt(&ok, 10);
+    // Trimmed first: Qt 6's integer conversion refuses a no-break space (pasted from a web
+    // page or a spreadsheet) that its floating-point conversions, and Qt 5's, pass over.
+    const uint wholeAcres = acres.trimmed().toUInt(&ok, 10);
     if (!ok)
         return false;
     if (perAcreNeeded != 0 && wholeAcres > std::numeric_limits<quint64>::max() / perAcreNeeded)
