@@ -25,7 +25,9 @@ PREFIX ?= /usr/local
 FUZZ_SECONDS ?= 60
 FUZZ_DIR := build/fuzz
 
-.PHONY: all build run test screenshot install package fuzz clean
+BENCH_RUNS ?= 40
+
+.PHONY: all build run test screenshot install package fuzz memcheck bench clean
 
 all: build
 
@@ -71,6 +73,15 @@ fuzz:
 	mkdir -p $(FUZZ_DIR)/corpus
 	$(FUZZ_DIR)/fuzz/fuzz_placement -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	    -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus fuzz/corpus
+
+# The real program and the printed-page tests under valgrind memcheck.
+memcheck: build
+	scripts/install-deps --qt $(QT) test screenshot memcheck
+	scripts/memcheck $(BUILD_DIR)
+
+# Start-up time and memory against a bare Qt window, and the two operations' cost.
+bench: build
+	bench/run $(BUILD_DIR) $(BENCH_RUNS)
 
 clean:
 	rm -rf build

@@ -78,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     quint64 total = 0;
     if (TotalQuantity(acres, needed, &total)) {
         bool ok = false;
-        const qulonglong wholeAcres = acres.toULongLong(&ok, 10);
+        const qulonglong wholeAcres = acres.trimmed().toULongLong(&ok, 10);
         require(ok && wholeAcres <= 4294967295ull, "total only for a 32-bit whole acreage");
         const unsigned __int128 exact = static_cast<unsigned __int128>(wholeAcres) * needed;
         require(exact == total, "total is acres times the dispensers per acre needed");
