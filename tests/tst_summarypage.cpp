@@ -5,9 +5,14 @@
 #include "supplier.h"
 #include "windowdriver.h"
 
+#include <QAction>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QtTest>
 
 namespace {
@@ -33,6 +38,7 @@ private slots:
     void landscapeWidensLinesAtSameHeights();
     void printsFieldsAsTypedBesideEarlierResults();
     void previewOpensModalOnOnePageAndChangesNothing();
+    void previewSavesPdfWhenNoPrinterIsSetUp();
 };
 
 void TestSummaryPage::initTestCase()
@@ -184,6 +190,66 @@ void TestSummaryPage::previewOpensModalOnOnePageAndChangesNothing()
                           ui.within->text(), ui.between->text()}),
              inputs);
     QCOMPARE(ui.results(), results);
+}
+
+// The way the README tells a grower without a printer to keep the summary: the preview's print
+// button, then "Print to File (PDF)" in the print dialog.
+void TestSummaryPage::previewSavesPdfWhenNoPrinterIsSetUp()
+{
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        QSKIP("a printer is set up on this machine");
+    Pelmora window;
+    WindowDriver ui(window);
+    ui.enter("12", "400", "10", "20");
+    QTest::mouseClick(ui.calculate, Qt::LeftButton);
+
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("North Block.pdf");
+    bool printTriggered = false;
+    QStringList destinations;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *preview = qobject_cast<QPrintPreviewDialog *>(modal)) {
+            if (printTriggered)
+                return;
+            printTriggered = true;
+            const auto actions = preview->findChildren<QAction *>();
+            for (QAction *action : actions) {
+                if (action->text() == QLatin1String("Print"))
+                    QTimer::singleShot(0, action, &QAction::trigger);
+            }
+        } else if (auto *dialog = qobject_cast<QPrintDialog *>(modal)) {
+            auto *printers = dialog->findChild<QComboBox *>("printers");
+            auto *fileName = dialog->findChild<QLineEdit *>("filename");
+            auto *buttons = dialog->findChild<QDialogButtonBox *>();
+            if (!printers || !fileName || !buttons) {
+                dialog->reject();
+                return;
+            }
+            for (int i = 0; i < printers->count(); ++i)
+                destinations << printers->itemText(i);
+            printers->setCurrentIndex(printers->findText("Print to File (PDF)"));
+            fileName->setText(pdf);
+            buttons->button(QDialogButtonBox::Ok)->click();
+        } else if (modal) {
+            modal->close();
+        }
+    });
+    poll.start(10);
+    QTest::mouseClick(ui.preview, Qt::LeftButton);
+    poll.stop();
+
+    QVERIFY(printTriggered);
+    QVERIFY2(destinations.contains("Print to File (PDF)"), qPrintable(destinations.join(", ")));
+    QVERIFY2(QFileInfo::exists(pdf), "no PDF was written");
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", pdf, "-"});
+    QVERIFY(pdftotext.waitForFinished(30000));
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    QVERIFY(text.contains("Distribution of Dispensers"));
+    QVERIFY(text.contains("Total Quantity of Dispensers Required: 5232"));
+    QCOMPARE(text.count(QChar('\f')), 1); // one page
 }
 
 QTEST_MAIN(TestSummaryPage)
