@@ -177,14 +177,7 @@ void TestWindow::exposesThreePrivateSlotsByName()
 void TestWindow::logoIsSixtyPixelsHighAndIconIsSet()
 {
     Pelmora window;
-    auto *logoLabel = qobject_cast<QLabel *>(
-        formOf(window)->itemAt(1, QFormLayout::SpanningRole)->widget());
-    QVERIFY(logoLabel);
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    const QPixmap logo = logoLabel->pixmap();
-#else
-    const QPixmap logo = logoLabel->pixmap(Qt::ReturnByValue);
-#endif
+    const QPixmap logo = logoShown(window);
     const QSize drawn = QImageReader(":/logo/Worm.svg").size();
     QVERIFY2(drawn.isValid(), "the SVG image-format plug-in is not installed");
     QCOMPARE(logo.height(), 60);

@@ -38,6 +38,20 @@ Field *fieldBeside(Pelmora &window, const QString &rowText)
     return nullptr;
 }
 
+// What the header's logo row shows (null when the logo could not be loaded).
+inline QPixmap logoShown(Pelmora &window)
+{
+    auto *logo = qobject_cast<QLabel *>(
+        formOf(window)->itemAt(1, QFormLayout::SpanningRole)->widget());
+    if (!logo)
+        return QPixmap();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return logo->pixmap();
+#else
+    return logo->pixmap(Qt::ReturnByValue);
+#endif
+}
+
 inline QPushButton *buttonNamed(Pelmora &window, const QString &text)
 {
     const auto buttons = window.findChildren<QPushButton *>();
