@@ -76,11 +76,12 @@ fuzz:
 
 # The real program and the printed-page tests under valgrind memcheck.
 memcheck: build
-	scripts/install-deps --qt $(QT) test screenshot memcheck
+	scripts/install-deps --qt $(QT) memcheck
 	scripts/memcheck $(BUILD_DIR)
 
 # Start-up time and memory against a bare Qt window, and the two operations' cost.
 bench: build
+	scripts/install-deps --qt $(QT) bench
 	bench/run $(BUILD_DIR) $(BENCH_RUNS)
 
 clean:
