@@ -8,7 +8,8 @@
 
 namespace Supplier {
 
-constexpr const char *providedBy = QT_TRANSLATE_NOOP("Pelmora", "Provided By Quenridge Corporation");
+constexpr const char *providedBy =
+    QT_TRANSLATE_NOOP("Pelmora", "Provided By Quenridge Corporation");
 constexpr const char *street = QT_TRANSLATE_NOOP("Pelmora", "2150 Packing House Road");
 constexpr const char *cityStateZip = QT_TRANSLATE_NOOP("Pelmora", "Cedar Flats, WA 98999");
 constexpr const char *telephone = QT_TRANSLATE_NOOP("Pelmora", "Tel: (509) 555-0142");
