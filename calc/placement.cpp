@@ -57,16 +57,17 @@ bool parseSpacing(const QString &text, float *feet)
     return true;
 }
 
-} // namespace
-
-double RoundHalfUp(double value)
+QString DecimalText(double value)
 {
-    double whole = 0;
-    const double fraction = std::modf(value, &whole);
-    return fraction >= 0.5f ? whole + 1 : whole;
+    return withNumber(tr("%1"), value);
 }
 
-double TreesPerAcreForSpacing(const QString &withinRows, const QString &betweenRows)
+QString CountText(quint64 count)
+{
+    return tr("%1").arg(count, 0, 10, QChar(' '));
+}
+
+double TreesPerAcre(const QString &withinRows, const QString &betweenRows)
 {
     float within = 0;
     float between = 0;
@@ -102,6 +103,15 @@ bool TotalQuantity(const QString &acres, quint64 perAcreNeeded, quint64 *total)
         return false;
     *total = wholeAcres * perAcreNeeded;
     return true;
+}
+
+} // namespace
+
+double RoundHalfUp(double value)
+{
+    double whole = 0;
+    const double fraction = std::modf(value, &whole);
+    return fraction >= 0.5f ? whole + 1 : whole;
 }
 
 QString TiePattern(quint64 dispensersPerAcre, double treesPerAcre, quint64 &perAcreNeeded)
@@ -159,12 +169,24 @@ QString TiePattern(quint64 dispensersPerAcre, double treesPerAcre, quint64 &perA
     return withNumber(tr("1 tie every %1th tree"), interval);
 }
 
-QString DecimalText(double value)
+Calculation Calculate(const PlacementInputs &typed, const PlacementResults &shown)
 {
-    return withNumber(tr("%1"), value);
-}
+    Calculation run{shown, true};
+    const double trees = TreesPerAcre(typed.withinRowSpacing, typed.betweenRowSpacing);
+    if (trees == 0)
+        return run;
+    run.shown.treesPerAcre = DecimalText(trees);
 
-QString CountText(quint64 count)
-{
-    return tr("%1").arg(count, 0, 10, QChar(' '));
+    quint64 dispensersPerAcre = 0;
+    if (!ParseDispensersPerAcre(typed.dispensersPerAcre, &dispensersPerAcre))
+        return run;
+    run.invalidInput = false;
+
+    quint64 perAcreNeeded = 0;
+    run.shown.dispensersPerTree = TiePattern(dispensersPerAcre, trees, perAcreNeeded);
+    run.shown.perAcreNeeded = CountText(perAcreNeeded);
+    quint64 total = 0;
+    run.shown.totalQuantity =
+        TotalQuantity(typed.orchardSize, perAcreNeeded, &total) ? CountText(total) : QString();
+    return run;
 }

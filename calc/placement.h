@@ -14,29 +14,44 @@ constexpr float squareFeetPerAcre = 43560.0f;
 // that every count the tie pattern derives stays exact and fits in 64 bits.
 constexpr double largestExactDispensersPerAcre = 9007199254740992.0; // 2^53
 
+// The field texts that "Calculate" reads; the orchard name is only printed.
+struct PlacementInputs
+{
+    QString orchardSize;
+    QString dispensersPerAcre;
+    QString withinRowSpacing;
+    QString betweenRowSpacing;
+};
+
+// The texts of the four result labels.
+struct PlacementResults
+{
+    QString treesPerAcre;
+    QString dispensersPerTree;
+    QString perAcreNeeded;
+    QString totalQuantity;
+};
+
+struct Calculation
+{
+    PlacementResults shown; // what the labels show after the run
+    bool invalidInput;      // the "Invalid Input" warning is due
+};
+
+// One press of "Calculate" on the typed fields, given what the labels show before it.
+// A refused spacing changes nothing. A refused dispensers per acre shows only the new trees
+// per acre beside the earlier results. A refused orchard size (not a whole number up to
+// 4294967295, or a total beyond 64 bits) empties the total, so that no earlier block's total
+// stands beside new results. Both refusals of the first kind ask for the warning.
+Calculation Calculate(const PlacementInputs &typed, const PlacementResults &shown);
+
 // Whole part, plus one when the fractional part is 0.5 or more. Negative values truncate
 // toward zero; no conversion to an integer type takes place.
 double RoundHalfUp(double value);
-
-// Trees per acre for the two spacing texts in feet: a whole number of at least 1, or 0 when
-// the spacing is refused (not a finite number, a product of 0 or less, or over 87120 sq ft).
-// The between-rows text is not looked at when the within-rows text is already refused.
-double TreesPerAcreForSpacing(const QString &withinRows, const QString &betweenRows);
-
-// Accepts a finite number from 1 to 2^53 and truncates it toward zero.
-bool ParseDispensersPerAcre(const QString &text, quint64 *dispensersPerAcre);
-
-// Acres (a whole number up to 4294967295) times the dispensers per acre needed. Refused, like
-// a bad orchard size, when the text is not such a number or the product would not fit.
-bool TotalQuantity(const QString &acres, quint64 perAcreNeeded, quint64 *total);
 
 // How many ties go on which trees for the requested dispensers per acre, and in
 // perAcreNeeded how many dispensers per acre that pattern really takes. Outside its contract
 // (no dispensers, or trees per acre not finite or below 1) the text is empty and the count 0.
 QString TiePattern(quint64 dispensersPerAcre, double treesPerAcre, quint64 &perAcreNeeded);
-
-// The window's number texts: six significant digits for a double, plain digits for a count.
-QString DecimalText(double value);
-QString CountText(quint64 count);
 
 #endif // PLACEMENT_H

@@ -1,17 +1,18 @@
-// The print preview and the one-page summary. The page shows the fields and labels exactly as
-// they stand when it is painted; it calculates nothing and changes nothing in the window.
-
-#include "pelmora.h"
+#include "summarypage.h"
 #include "supplier.h"
 
+#include <QCoreApplication>
 #include <QFont>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 namespace {
+
+// Every text on the page belongs to the window's translation context.
+QString tr(const char *sourceText)
+{
+    return QCoreApplication::translate("Pelmora", sourceText);
+}
 
 // Device units of the printer, measured from the top-left of its printable area.
 constexpr qreal pageLeft = 60.0;
@@ -32,14 +33,7 @@ struct PageLine
 
 } // namespace
 
-void Pelmora::PreviewSlot()
-{
-    QPrintPreviewDialog dialog(this);
-    connect(&dialog, SIGNAL(paintRequested(QPrinter*)), this, SLOT(PrintRequest(QPrinter*)));
-    dialog.exec();
-}
-
-void Pelmora::PrintRequest(QPrinter *printer)
+void PaintSummaryPage(QPrinter *printer, const SummaryTexts &texts)
 {
     const PageLine lines[] = {
         {0, 30, centred, tr("Distribution of Dispensers")},
@@ -49,21 +43,19 @@ void Pelmora::PrintRequest(QPrinter *printer)
         {20, keepFont, centred, tr(Supplier::telephone)},
         {20, keepFont, centred, tr(Supplier::tollFree)},
         {20, keepFont, centred, tr(Supplier::fax)},
-        {60, 16, leftAligned, tr("Ochard Name: %1").arg(orchardNameEdit->text())},
-        {25, keepFont, leftAligned, tr("Orchard Size (Acres): %1").arg(orchardSizeEdit->text())},
+        {60, 16, leftAligned, tr("Ochard Name: %1").arg(texts.orchardName)},
+        {25, keepFont, leftAligned, tr("Orchard Size (Acres): %1").arg(texts.orchardSize)},
+        {25, keepFont, leftAligned, tr("Dispensers Per Acre: %1").arg(texts.dispensersPerAcre)},
         {25, keepFont, leftAligned,
-         tr("Dispensers Per Acre: %1").arg(dispensersPerAcreEdit->text())},
+         tr("Tree Spacing Within Rows (ft): %1").arg(texts.withinRowSpacing)},
         {25, keepFont, leftAligned,
-         tr("Tree Spacing Within Rows (ft): %1").arg(withinRowSpacingEdit->text())},
+         tr("Tree Spacing Between Rows (ft): %1").arg(texts.betweenRowSpacing)},
+        {25, keepFont, leftAligned, tr("Trees Per Acre: %1").arg(texts.treesPerAcre)},
+        {25, keepFont, leftAligned, tr("Dispensers Per Tree: %1").arg(texts.dispensersPerTree)},
         {25, keepFont, leftAligned,
-         tr("Tree Spacing Between Rows (ft): %1").arg(betweenRowSpacingEdit->text())},
-        {25, keepFont, leftAligned, tr("Trees Per Acre: %1").arg(treesPerAcreLabel->text())},
+         tr("Calculated Dispensers Per Acre Needed: %1").arg(texts.perAcreNeeded)},
         {25, keepFont, leftAligned,
-         tr("Dispensers Per Tree: %1").arg(dispensersPerTreeLabel->text())},
-        {25, keepFont, leftAligned,
-         tr("Calculated Dispensers Per Acre Needed: %1").arg(perAcreNeededLabel->text())},
-        {25, keepFont, leftAligned,
-         tr("Total Quantity of Dispensers Required: %1").arg(totalQuantityLabel->text())},
+         tr("Total Quantity of Dispensers Required: %1").arg(texts.totalQuantity)},
     };
 
     QPainter painter(printer);

@@ -1,4 +1,6 @@
 #include "pelmora.h"
+#include "placement.h"
+#include "summarypage.h"
 #include "supplier.h"
 
 #include <QFormLayout>
@@ -6,7 +8,9 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPixmap>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
 
 namespace {
@@ -76,4 +80,39 @@ Pelmora::Pelmora(QWidget *parent)
     formLayout->addRow(tr("Total Quantity of Dispensers Required:"), totalQuantityLabel);
     formLayout->addRow(buttonRow);
     setLayout(formLayout);
+}
+
+void Pelmora::SubmitSlot()
+{
+    const Calculation run = Calculate(
+        {orchardSizeEdit->text(), dispensersPerAcreEdit->text(), withinRowSpacingEdit->text(),
+         betweenRowSpacingEdit->text()},
+        {treesPerAcreLabel->text(), dispensersPerTreeLabel->text(), perAcreNeededLabel->text(),
+         totalQuantityLabel->text()});
+    treesPerAcreLabel->setText(run.shown.treesPerAcre);
+    dispensersPerTreeLabel->setText(run.shown.dispensersPerTree);
+    perAcreNeededLabel->setText(run.shown.perAcreNeeded);
+    totalQuantityLabel->setText(run.shown.totalQuantity);
+    // The one warning, for a bad spacing and a bad dispensers per acre alike.
+    if (run.invalidInput) {
+        QMessageBox::warning(this, tr("Invalid Input"),
+                             tr("The tree spacing you entered is not valid"), QMessageBox::Ok,
+                             QMessageBox::NoButton);
+    }
+}
+
+void Pelmora::PreviewSlot()
+{
+    QPrintPreviewDialog dialog(this);
+    connect(&dialog, SIGNAL(paintRequested(QPrinter*)), this, SLOT(PrintRequest(QPrinter*)));
+    dialog.exec();
+}
+
+void Pelmora::PrintRequest(QPrinter *printer)
+{
+    PaintSummaryPage(printer, {orchardNameEdit->text(), orchardSizeEdit->text(),
+                               dispensersPerAcreEdit->text(), withinRowSpacingEdit->text(),
+                               betweenRowSpacingEdit->text(), treesPerAcreLabel->text(),
+                               dispensersPerTreeLabel->text(), perAcreNeededLabel->text(),
+                               totalQuantityLabel->text()});
 }

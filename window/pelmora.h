@@ -3,11 +3,11 @@
 
 // Pelmora, the one calculator window.
 //
-// The window (window/) builds the header, the form and the buttons and wires them to three
-// slots. The arithmetic lives in calc/: a GUI-free library (placement.h) holds the rules, and
-// calc/submit.cpp holds the members that read the fields and write the four result labels.
-// Printing lives in print/: the preview dialog and the one-page summary painted from whatever
-// the fields and labels hold at that moment; nothing is recalculated for the page.
+// The window (window/) builds the header, the form and the buttons and holds the three slots.
+// "Calculate" hands the typed fields and the shown results to the arithmetic in calc/
+// (placement.h), a GUI-free library, and writes back what it answers. Printing lives in
+// print/: the preview asks for the page, which summarypage.h paints from the texts the fields
+// and labels hold at that moment. Neither calc/ nor print/ knows this class.
 
 #include <QWidget>
 
@@ -30,9 +30,6 @@ private slots:
     void PrintRequest(QPrinter *printer);
 
 private:
-    double TreesPerAcre() const;
-    void UpdateTotal(quint64 perAcreNeeded);
-
     QLineEdit *orchardNameEdit;
     QLineEdit *dispensersPerAcreEdit;
     QLineEdit *orchardSizeEdit;
