@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes, split at newlines into the five field texts (the name first, which
-// "Calculate" does not read), through the same function the window calls, and stops at the first result the rules can
-// never give.
+// "Calculate" does not read), through the same function the window calls, and stops at the
+// first result the rules can never give.
 
 #include "placement.h"
 
@@ -40,8 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const PlacementResults &after = run.shown;
 
     if (run.invalidInput) {
-        require(after.dispensersPerTree == "p" && after.perAcreNeeded == "n"
-                    && after.totalQuantity == "q",
+        require(after.dispensersPerTree + after.perAcreNeeded + after.totalQuantity == "pnq",
                 "a refusal keeps the pattern, the count and the total", in);
         return 0;
     }
@@ -52,10 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     bool ok = false;
     const quint64 needed = after.perAcreNeeded.toULongLong(&ok);
-    const double asked = std::trunc(in[2].toDouble());
-    const double ratio = double(needed) / asked;
-    require(ok && needed >= 1
-                && ratio >= 0.5 && ratio <= 2.0,
+    const double ratio = double(needed) / std::trunc(in[2].toDouble());
+    require(ok && needed >= 1 && ratio >= 0.5 && ratio <= 2.0,
             "at least one per acre needed, within a factor of two of the request", in);
 
     const qulonglong acres = in[1].trimmed().toULongLong(&ok, 10);

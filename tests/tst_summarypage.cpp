@@ -18,48 +18,33 @@ struct PrintedLine
     QRectF box; // in the printer's device units, from the top-left of its printable area
 };
 
-struct PrintedPage
-{
-    int pages = 0;
-    qreal drawingWidth = 0; // the page rectangle's width less the left margin of 60
-    QList<PrintedLine> lines; // of the first page
-};
-
-PrintedPage print(const SummaryTexts &texts, QPageLayout::Orientation orientation)
+// Paints the page into a PDF and reads back the lines of every page.
+QList<PrintedLine> print(const SummaryTexts &texts, QPrinter &printer)
 {
     QTemporaryDir dir;
-    const QString pdf = dir.filePath("summary.pdf");
-    QPrinter printer;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdf);
-    printer.setPageOrientation(orientation);
+    printer.setOutputFileName(dir.filePath("summary.pdf"));
     PaintSummaryPage(&printer, texts);
-
     QProcess pdftotext;
-    pdftotext.start("pdftotext", {"-bbox-layout", pdf, "-"});
-    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
-        return {};
-    PrintedPage printed;
-    printed.drawingWidth = printer.pageRect(QPrinter::DevicePixel).toRect().width() - 60.0;
-    // PDF points to device units of the printable area.
-    const qreal scale = printer.resolution() / 72.0;
+    pdftotext.start("pdftotext", {"-bbox-layout", printer.outputFileName(), "-"});
+    pdftotext.waitForFinished(30000);
+
+    const qreal scale = printer.resolution() / 72.0; // PDF points to device units
     const QPointF origin = printer.pageRect(QPrinter::DevicePixel).topLeft();
     QXmlStreamReader xml(pdftotext.readAllStandardOutput());
     auto at = [&](const char *name) { return xml.attributes().value(name).toDouble() * scale; };
-    while (xml.readNextStartElement() || !xml.atEnd()) {
-        if (!xml.isStartElement())
+    QList<PrintedLine> lines;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
-        if (xml.name() == QLatin1String("page")) {
-            ++printed.pages;
-        } else if (xml.name() == QLatin1String("line") && printed.pages == 1) {
+        if (xml.name() == QLatin1String("line")) {
             const QRectF box(QPointF(at("xMin"), at("yMin")), QPointF(at("xMax"), at("yMax")));
-            printed.lines.append({QString(), box.translated(-origin)});
-        } else if (xml.name() == QLatin1String("word") && !printed.lines.isEmpty()) {
-            QString &text = printed.lines.last().text;
+            lines.append({QString(), box.translated(-origin)});
+        } else if (xml.name() == QLatin1String("word")) {
+            QString &text = lines.last().text;
             text += (text.isEmpty() ? "" : " ") + xml.readElementText();
         }
     }
-    return printed;
+    return lines;
 }
 
 } // namespace
@@ -74,8 +59,8 @@ private slots:
     void printsSixteenLinesInPlace();
 
 private:
-    PrintedPage portrait;
-    PrintedPage landscape;
+    QList<PrintedLine> printed[2]; // portrait, landscape
+    qreal drawingWidth[2];         // the page rectangle's width less the left margin of 60
 };
 
 // Markers in the texts must print literally, and a result not yet calculated as its label.
@@ -85,9 +70,13 @@ void TestSummaryPage::initTestCase()
         QFAIL("pdftotext is missing: make test installs poppler-utils");
     const SummaryTexts texts = {"North %1 Block", "12", "%2 %1", "10", "20", "218", "2", "436",
                                 ""};
-    portrait = print(texts, QPageLayout::Portrait);
-    landscape = print(texts, QPageLayout::Landscape);
-    QVERIFY(landscape.drawingWidth > portrait.drawingWidth);
+    for (int landscape : {0, 1}) {
+        QPrinter printer;
+        printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+        printed[landscape] = print(texts, printer);
+        drawingWidth[landscape] = printer.pageRect(QPrinter::DevicePixel).toRect().width() - 60.0;
+    }
+    QVERIFY(drawingWidth[1] > drawingWidth[0]);
 }
 
 void TestSummaryPage::printsSixteenLinesInPlace_data()
@@ -127,19 +116,17 @@ void TestSummaryPage::printsSixteenLinesInPlace()
     QFETCH(int, pointSize);
     QFETCH(bool, centred);
 
-    for (const PrintedPage *printed : {&portrait, &landscape}) {
-        QCOMPARE(printed->pages, 1);
-        QCOMPARE(printed->lines.size(), 16);
-        const PrintedLine &printedLine = printed->lines.at(line);
+    for (int landscape : {0, 1}) {
+        QCOMPARE(printed[landscape].size(), 16); // one page, nothing more
+        const PrintedLine &printedLine = printed[landscape].at(line);
         QCOMPARE(printedLine.text, text);
         QVERIFY2(qAbs(printedLine.box.top() - top) < 1.5,
                  qPrintable(QString("top %1").arg(printedLine.box.top())));
-        const qreal expectedX = centred ? 60 + printed->drawingWidth / 2 : 60;
+        const qreal expectedX = centred ? 60 + drawingWidth[landscape] / 2 : 60;
         const qreal x = centred ? printedLine.box.center().x() : printedLine.box.left();
-        QVERIFY2(qAbs(x - expectedX) < 1.5, qPrintable(QString("x %1, not %2").arg(x)
-                                                           .arg(expectedX)));
+        QVERIFY2(qAbs(x - expectedX) < 1.5, qPrintable(QString("x %1").arg(x)));
         // Heights scale with the point size; the 12-point street line is the yardstick.
-        const qreal size = 12 * printedLine.box.height() / printed->lines.at(2).box.height();
+        const qreal size = 12 * printedLine.box.height() / printed[landscape].at(2).box.height();
         QVERIFY2(qAbs(size - pointSize) < pointSize * 0.03, qPrintable(QString::number(size)));
     }
 }

@@ -38,9 +38,12 @@ QStringList screen(Pelmora &window)
     return rows;
 }
 
-QStringList resultRows(Pelmora &window)
+QStringList results(Pelmora &window)
 {
-    return screen(window).mid(10, 4);
+    QStringList shown = screen(window).mid(10, 4);
+    for (QString &row : shown)
+        row = row.section(": ", 1);
+    return shown;
 }
 
 // The field beside a row label (the form makes it the label's buddy), or the named button.
@@ -127,17 +130,12 @@ void TestWindow::calculateAndEnterWriteTheLabels_data()
 {
     QTest::addColumn<QString>("trigger"); // the field Enter is pressed in, or Calculate
     QTest::addColumn<QStringList>("typed");
-    QTest::addColumn<QStringList>("results");
+    QTest::addColumn<QStringList>("shown");
     QTest::addColumn<bool>("warned");
 
     const QStringList typical = {"12", "400", "10", "20"};
-    const QStringList earlier = {"Trees Per Acre: 109",
-                                 "Dispensers Per Tree: 4 ties first row/ 3 ties 2nd row",
-                                 "Calculated Dispensers Per Acre Needed: 382",
-                                 "Total Quantity of Dispensers Required: 4584"};
-    QStringList calculated = {"Trees Per Acre: 218", "Dispensers Per Tree: 2",
-                              "Calculated Dispensers Per Acre Needed: 436",
-                              "Total Quantity of Dispensers Required: 5232"};
+    const QStringList earlier = {"109", "4 ties first row/ 3 ties 2nd row", "382", "4584"};
+    const QStringList calculated = {"218", "2", "436", "5232"};
     QTest::newRow("Calculate") << "Calculate" << typical << calculated << false;
     QTest::newRow("Enter between rows")
         << "Tree Spacing Between Rows (ft):" << typical << calculated << false;
@@ -148,16 +146,16 @@ void TestWindow::calculateAndEnterWriteTheLabels_data()
         << "Calculate" << QStringList{"12", "400", "abc", "20"} << earlier << true;
     QTest::newRow("dispensers refused") << "Calculate" << QStringList{"12", "0.9", "10", "20"}
                                         << calculated.mid(0, 1) + earlier.mid(1) << true;
-    calculated.last() = "Total Quantity of Dispensers Required: ";
     QTest::newRow("acres refused: no total")
-        << "Calculate" << QStringList{"12.5", "400", "10", "20"} << calculated << false;
+        << "Calculate" << QStringList{"12.5", "400", "10", "20"}
+        << QStringList{"218", "2", "436", ""} << false;
 }
 
 void TestWindow::calculateAndEnterWriteTheLabels()
 {
     QFETCH(QString, trigger);
     QFETCH(QStringList, typed);
-    QFETCH(QStringList, results);
+    QFETCH(QStringList, shown);
     QFETCH(bool, warned);
 
     Pelmora window;
@@ -180,7 +178,7 @@ void TestWindow::calculateAndEnterWriteTheLabels()
         QTest::mouseClick(find(window, trigger), Qt::LeftButton);
     else
         QTest::keyClick(find(window, trigger), Qt::Key_Return);
-    QCOMPARE(resultRows(window), results);
+    QCOMPARE(results(window), shown);
     QCOMPARE(boxes, warned ? QStringList({"Invalid Input",
                                           "The tree spacing you entered is not valid", "1"})
                            : QStringList());
