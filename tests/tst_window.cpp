@@ -60,15 +60,13 @@ QWidget *find(Pelmora &window, const QString &text)
     return nullptr;
 }
 
-// Types over acres, dispensers per acre, within and between rows.
+// Types over acres, dispensers per acre, within and between rows (created in that order).
 void enter(Pelmora &window, const QStringList &texts)
 {
-    const QStringList rows = {"Orchard Size (Acres):", "Dispensers Per Acre:",
-                              "Tree Spacing Within Rows (ft):",
-                              "Tree Spacing Between Rows (ft):"};
+    const QList<QLineEdit *> edits = window.findChildren<QLineEdit *>();
     for (int i = 0; i < texts.size(); ++i) {
-        qobject_cast<QLineEdit *>(find(window, rows[i]))->clear();
-        QTest::keyClicks(find(window, rows[i]), texts[i]);
+        edits[i + 1]->clear();
+        QTest::keyClicks(edits[i + 1], texts[i]);
     }
 }
 
