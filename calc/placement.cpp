@@ -47,14 +47,12 @@ QString withNumber(const QString &text, double value)
     return text.arg(value, 0, 'g', -1, QChar(' '));
 }
 
-bool parseSpacing(const QString &text, float *feet)
+// Feet, or 0 for a text that is not a finite number: refused like any spacing without area.
+float parseSpacing(const QString &text)
 {
     bool ok = false;
-    const float value = text.toFloat(&ok);
-    if (!ok || !std::isfinite(value))
-        return false;
-    *feet = value;
-    return true;
+    const float feet = text.toFloat(&ok);
+    return ok && std::isfinite(feet) ? feet : 0;
 }
 
 QString DecimalText(double value)
@@ -69,12 +67,9 @@ QString CountText(quint64 count)
 
 double TreesPerAcre(const QString &withinRows, const QString &betweenRows)
 {
-    float within = 0;
-    float between = 0;
-    if (!parseSpacing(withinRows, &within) || !parseSpacing(betweenRows, &between))
-        return 0;
     // Exact in double: two single-precision factors never lose a digit here.
-    const double squareFeetPerTree = static_cast<double>(within) * between;
+    const double squareFeetPerTree =
+        static_cast<double>(parseSpacing(withinRows)) * parseSpacing(betweenRows);
     if (squareFeetPerTree <= 0)
         return 0;
     return RoundHalfUp(squareFeetPerAcre / squareFeetPerTree);

@@ -11,15 +11,14 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-
-void require(bool holds, const char *what, const QStringList &inputs)
-{
-    if (!holds) {
-        std::fprintf(stderr, "broken: %s for %s\n", what, qPrintable(inputs.join(" | ")));
-        std::abort();
+// Stops the run at the first broken rule, with the input that broke it.
+#define REQUIRE(rule)                                                                   \
+    if (!(rule)) {                                                                      \
+        std::fprintf(stderr, "broken: %s for %s\n", #rule, qPrintable(in.join(" | "))); \
+        std::abort();                                                                   \
     }
-}
+
+namespace {
 
 const QRegularExpression knownPattern(
     "^(N|N ties first row/ N ties 2nd row|1 tie every Nth tree"
@@ -39,29 +38,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const Calculation run = Calculate({in[1], in[2], in[3], in[4]}, {"t", "p", "n", "q"});
     const PlacementResults &after = run.shown;
 
+    // A refusal keeps the pattern, the count and the total.
     if (run.invalidInput) {
-        require(after.dispensersPerTree + after.perAcreNeeded + after.totalQuantity == "pnq",
-                "a refusal keeps the pattern, the count and the total", in);
+        REQUIRE(after.dispensersPerTree + after.perAcreNeeded + after.totalQuantity == "pnq");
         return 0;
     }
     const double trees = after.treesPerAcre.toDouble();
-    require(trees >= 1 && trees == std::floor(trees), "whole trees per acre of at least 1", in);
+    REQUIRE(trees >= 1 && trees == std::floor(trees));
     QString pattern = after.dispensersPerTree;
-    require(knownPattern.match(pattern.replace(number, "N")).hasMatch(), "a known pattern", in);
+    REQUIRE(knownPattern.match(pattern.replace(number, "N")).hasMatch());
 
+    // At least one dispenser per acre, within a factor of two of the request.
     bool ok = false;
     const quint64 needed = after.perAcreNeeded.toULongLong(&ok);
     const double ratio = double(needed) / std::trunc(in[2].toDouble());
-    require(ok && needed >= 1 && ratio >= 0.5 && ratio <= 2.0,
-            "at least one per acre needed, within a factor of two of the request", in);
+    REQUIRE(ok && needed >= 1 && ratio >= 0.5 && ratio <= 2.0);
 
     const qulonglong acres = in[1].trimmed().toULongLong(&ok, 10);
     const unsigned __int128 exact = static_cast<unsigned __int128>(acres) * needed;
-    if (!ok || acres > 4294967295ull || exact > ~quint64(0)) {
-        require(after.totalQuantity.isEmpty(), "no total beside a refused acreage", in);
-    } else {
-        require(after.totalQuantity == QString::number(quint64(exact)),
-                "the total is acres times the dispensers per acre needed", in);
-    }
+    const bool refused = !ok || acres > 4294967295ull || exact > ~quint64(0);
+    REQUIRE(after.totalQuantity == (refused ? QString() : QString::number(quint64(exact))));
     return 0;
 }
