@@ -127,8 +127,9 @@ void TestWindow::calculateAndEnterWriteTheLabels_data()
     for (const char *field : {"Orchard or Block Name:", "Orchard Size (Acres):",
                               "Dispensers Per Acre:", "Tree Spacing Within Rows (ft):"})
         QTest::addRow("Enter in %s", field) << field << "12" << "400" << earlier << false;
-    QTest::newRow("dispensers refused") << "Calculate" << "12" << "0.9"
-                                        << calculated.mid(0, 1) + earlier.mid(1) << true;
+    QTest::newRow("dispensers refused")
+        << "Calculate" << "12" << "0.9" << QStringList(calculated.mid(0, 1) + earlier.mid(1))
+        << true;
     QTest::newRow("acres refused: no total")
         << "Calculate" << "12.5" << "400" << QStringList{"218", "2", "436", ""} << false;
 }
