@@ -20,12 +20,12 @@
 
 namespace {
 
+const QString n = "([0-9]+|[0-9](\\.[0-9]+)?e\\+[0-9]+)"; // as the window writes numbers
 const QRegularExpression knownPattern(
-    "^(N|N ties first row/ N ties 2nd row|1 tie every Nth tree"
+    "^(" + n + "|" + n + " ties first row/ " + n + " ties 2nd row|1 tie every " + n + "th tree"
     "|1 tie every tree/ (every 3rd tree 2 ties|1 tie every other tree|skip every 3rd tree) in "
     "2nd row|1 tie every other tree|1 tie every 2nd tree/ 1 tie every 3rd tree in 2nd Row"
     "|1 tie every 3rd tree)$");
-const QRegularExpression number("[0-9]+(\\.[0-9]+)?(e\\+[0-9]+)?");
 
 } // namespace
 
@@ -45,8 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     const double trees = after.treesPerAcre.toDouble();
     REQUIRE(trees >= 1 && trees == std::floor(trees));
-    QString pattern = after.dispensersPerTree;
-    REQUIRE(knownPattern.match(pattern.replace(number, "N")).hasMatch());
+    REQUIRE(knownPattern.match(after.dispensersPerTree).hasMatch());
 
     // At least one dispenser per acre, within a factor of two of the request.
     bool ok = false;
