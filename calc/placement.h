@@ -50,8 +50,9 @@ Calculation Calculate(const PlacementInputs &typed, const PlacementResults &show
 double RoundHalfUp(double value);
 
 // How many ties go on which trees for the requested dispensers per acre, and in
-// perAcreNeeded how many dispensers per acre that pattern really takes. Outside its contract
-// (no dispensers, or trees per acre not finite or below 1) the text is empty and the count 0.
+// perAcreNeeded how many dispensers per acre that pattern really takes (at most the largest
+// 64-bit count). Outside its contract (no dispensers, or trees per acre not finite or below 1)
+// the text is empty and the count 0.
 QString TiePattern(quint64 dispensersPerAcre, double treesPerAcre, quint64 &perAcreNeeded);
 
 #endif // PLACEMENT_H

@@ -77,13 +77,13 @@ void TestPlacement::tiePatternAtAndBesideEveryBound_data()
     QTest::newRow("huge ratio, exact count")
         << 1000000000000000ull << 218.0 << "4.58716e+12" << 1000000000000054ull;
 
-    // Outside the contract: an empty text, and no count that could not be stored.
+    // Outside the contract: an empty text; a count that 64 bits cannot hold is capped.
     QTest::newRow("no dispensers") << 0ull << 218.0 << "" << 0ull;
     QTest::newRow("below one tree") << 400ull << 0.5 << "" << 0ull;
     QTest::newRow("nan trees") << 400ull << qQNaN() << "" << 0ull;
     QTest::newRow("infinite trees") << 400ull << qInf() << "" << 0ull;
-    QTest::newRow("count beyond 64 bits")
-        << std::numeric_limits<quint64>::max() << 1.0 << "1.84467e+19" << 0ull;
+    QTest::newRow("count beyond 64 bits") << std::numeric_limits<quint64>::max() << 1.0
+                                          << "1.84467e+19" << std::numeric_limits<quint64>::max();
 }
 
 void TestPlacement::tiePatternAtAndBesideEveryBound()
