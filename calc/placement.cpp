@@ -32,16 +32,14 @@ constexpr double skipThirdShare = 0.6672025723472669;           // 415/622
 constexpr double everyOtherShare = 0.5;
 constexpr double secondThirdShare = 0.41632231404958675;        // 403/968
 
-// Drops the fraction. Counts beyond 64 bits (only for requests near 2^64, which the window
-// refuses) give the largest count rather than an undefined conversion.
+// Drops the fraction of a count, which is never negative here. Counts beyond 64 bits (only
+// for requests near 2^64, which the window refuses) give the largest count rather than an
+// undefined conversion.
 quint64 toCount(double value)
 {
     constexpr double twoToThe64 = 18446744073709551616.0;
-    if (!(value >= 0.0)) // no count within the contract is negative or not a number
-        return 0;
-    if (value >= twoToThe64)
-        return std::numeric_limits<quint64>::max();
-    return static_cast<quint64>(value);
+    return value < twoToThe64 ? static_cast<quint64>(value)
+                              : std::numeric_limits<quint64>::max();
 }
 
 QString withNumber(const QString &text, double value)
