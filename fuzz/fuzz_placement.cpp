@@ -33,8 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     QStringList in = QString::fromUtf8(reinterpret_cast<const char *>(data), int(size))
                          .split(QLatin1Char('\n'));
-    while (in.size() < 5)
-        in << QString();
+    in += QStringList{"", "", "", "", ""}; // fields the input does not reach stay empty
     const Calculation run = Calculate({in[1], in[2], in[3], in[4]}, {"t", "p", "n", "q"});
     const PlacementResults &after = run.shown;
 

@@ -36,12 +36,11 @@ QStringList screen(Pelmora &window)
     return rows;
 }
 
+// What the four result rows show, without their labels.
 QStringList results(Pelmora &window)
 {
-    QStringList shown = screen(window).mid(10, 4);
-    for (QString &row : shown)
-        row = row.section(": ", 1);
-    return shown;
+    const QRegularExpression label("^[^:]*: ");
+    return QStringList(screen(window).mid(10, 4)).replaceInStrings(label, "");
 }
 
 // The field beside a row label (the form makes it the label's buddy), or the named button.
