@@ -101,11 +101,21 @@ void TestWindow::opensWithHeaderFormAndEmptyResults()
 
     // The logo 60 pixels high, as wide as the drawing's proportions give.
     const QSize drawn = QImageReader(":/logo/Worm.svg").size();
-    const QWidget *logoRow = qobject_cast<QFormLayout *>(window.layout())
-                                 ->itemAt(1, QFormLayout::SpanningRole)->widget();
+    const auto *form = qobject_cast<QFormLayout *>(window.layout());
+    const QWidget *logoRow = form->itemAt(1, QFormLayout::SpanningRole)->widget();
     if (logo)
         QCOMPARE(logoRow->sizeHint(), QSize(qRound(drawn.width() * 60.0 / drawn.height()), 60));
     QCOMPARE(window.windowIcon().isNull(), !logo);
+
+    // Tab goes through the five fields in screen order, then to Calculate, then Print Preview.
+    QList<QWidget *> tabOrder, expected;
+    for (QWidget *w = window.nextInFocusChain(); w != &window; w = w->nextInFocusChain()) {
+        if (w->focusPolicy() & Qt::TabFocus)
+            tabOrder << w;
+    }
+    for (int row = 5; row < 10; ++row)
+        expected << form->itemAt(row, QFormLayout::FieldRole)->widget();
+    QCOMPARE(tabOrder, expected << find(window, "Calculate") << find(window, "Print Preview"));
 }
 
 // Every run starts from an earlier one (12 acres, 400 per acre, 20 x 20 ft), so a label that
@@ -157,10 +167,9 @@ void TestWindow::calculateAndEnterWriteTheLabels()
     });
     answer.start(10);
     enter(window, {acres, dispensers, "10", "20"});
-    if (trigger == "Calculate")
-        QTest::mouseClick(find(window, trigger), Qt::LeftButton);
-    else
-        QTest::keyClick(find(window, trigger), Qt::Key_Return);
+    QWidget *target = find(window, trigger);
+    trigger == "Calculate" ? QTest::mouseClick(target, Qt::LeftButton)
+                           : QTest::keyClick(target, Qt::Key_Return);
     QCOMPARE(results(window), shown);
     QCOMPARE(boxes, warned ? QStringList({"Invalid Input",
                                           "The tree spacing you entered is not valid", "1"})
