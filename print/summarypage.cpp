@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 namespace {
 
@@ -14,7 +15,9 @@ QString tr(const char *sourceText)
     return QCoreApplication::translate("Pelmora", sourceText);
 }
 
-// Device units of the printer, measured from the top-left of its printable area.
+// Device units of the printer (96 an inch once prepared), from the top-left of its printable
+// area.
+constexpr int unitsPerInch = 96;
 constexpr qreal pageLeft = 60.0;
 constexpr qreal firstLineTop = 40.0;
 constexpr qreal lineHeight = 50.0;
@@ -70,4 +73,13 @@ void PaintSummaryPage(QPrinter *printer, const SummaryTexts &texts)
         painter.drawText(rect, line.flags, line.text);
     }
     painter.end();
+}
+
+void PrepareSummaryPrinter(QPrinter *printer)
+{
+    // A printer left at screen resolution takes the screen's DPI: at 192 the lines overlap.
+    printer->setResolution(unitsPerInch);
+    const QPageSize queuePaper = QPrinterInfo(*printer).defaultPageSize();
+    if (queuePaper.isValid())
+        printer->setPageSize(queuePaper);
 }

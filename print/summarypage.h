@@ -26,4 +26,9 @@ struct SummaryTexts
 // Paints the sixteen lines on one page of printer, in its device units.
 void PaintSummaryPage(QPrinter *printer, const SummaryTexts &texts);
 
+// Readies a preview's printer before it shows the page: 96 units an inch, so that no screen
+// setting changes what prints, and the paper its queue prints on, so that the preview shows
+// the sheet that comes out.
+void PrepareSummaryPrinter(QPrinter *printer);
+
 #endif // SUMMARYPAGE_H

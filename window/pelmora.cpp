@@ -105,6 +105,7 @@ void Pelmora::PreviewSlot()
 {
     QPrintPreviewDialog dialog(this);
     connect(&dialog, SIGNAL(paintRequested(QPrinter*)), this, SLOT(PrintRequest(QPrinter*)));
+    PrepareSummaryPrinter(dialog.printer());
     dialog.exec();
 }
 
