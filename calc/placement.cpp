@@ -35,20 +35,20 @@ constexpr double secondThirdShare = 0.41632231404958675;        // 403/968
 // Drops the fraction of a count, which is never negative here. Counts beyond 64 bits (only
 // for requests near 2^64, which the window refuses) give the largest count rather than an
 // undefined conversion.
-quint64 toCount(double value)
+quint64 ToCount(double value)
 {
     constexpr double twoToThe64 = 18446744073709551616.0;
     return value < twoToThe64 ? static_cast<quint64>(value)
                               : std::numeric_limits<quint64>::max();
 }
 
-QString withNumber(const QString &text, double value)
+QString WithNumber(const QString &text, double value)
 {
     return text.arg(value, 0, 'g', -1, QChar(' '));
 }
 
 // Feet, or 0 for a text that is not a finite number: refused like any spacing without area.
-float parseSpacing(const QString &text)
+float ParseSpacing(const QString &text)
 {
     bool ok = false;
     const float feet = text.toFloat(&ok);
@@ -57,7 +57,7 @@ float parseSpacing(const QString &text)
 
 QString DecimalText(double value)
 {
-    return withNumber(tr("%1"), value);
+    return WithNumber(tr("%1"), value);
 }
 
 QString CountText(quint64 count)
@@ -69,7 +69,7 @@ double TreesPerAcre(const QString &withinRows, const QString &betweenRows)
 {
     // Exact in double: two single-precision factors never lose a digit here.
     const double squareFeetPerTree =
-        static_cast<double>(parseSpacing(withinRows)) * parseSpacing(betweenRows);
+        static_cast<double>(ParseSpacing(withinRows)) * ParseSpacing(betweenRows);
     if (squareFeetPerTree <= 0)
         return 0;
     return RoundHalfUp(squareFeetPerAcre / squareFeetPerTree);
@@ -122,46 +122,46 @@ QString TiePattern(quint64 dispensersPerAcre, double treesPerAcre, quint64 &perA
 
     if (whole > 0) {
         if (fraction > splitRowsAbove && fraction < splitRowsBelow) {
-            perAcreNeeded = toCount(RoundHalfUp((whole + 0.5) * trees));
-            return withNumber(withNumber(tr("%1 ties first row/ %2 ties 2nd row"), whole + 1),
+            perAcreNeeded = ToCount(RoundHalfUp((whole + 0.5) * trees));
+            return WithNumber(WithNumber(tr("%1 ties first row/ %2 ties 2nd row"), whole + 1),
                               whole);
         }
         if (whole == 1 && fraction > extraThirdAbove && fraction < splitRowsAbove) {
-            perAcreNeeded = toCount(RoundHalfUp(trees * extraThirdShare));
+            perAcreNeeded = ToCount(RoundHalfUp(trees * extraThirdShare));
             return tr("1 tie every tree/ every 3rd tree 2 ties in 2nd row");
         }
         const double ties = RoundHalfUp(perTree);
-        perAcreNeeded = toCount(trees * ties);
-        return withNumber(tr("%1"), ties);
+        perAcreNeeded = ToCount(trees * ties);
+        return WithNumber(tr("%1"), ties);
     }
 
     if (fraction > everyTreeAbove) {
-        perAcreNeeded = toCount(trees);
+        perAcreNeeded = ToCount(trees);
         return tr("1");
     }
     if (fraction > alternateSecondRowAbove) {
-        perAcreNeeded = toCount(RoundHalfUp(trees * alternateSecondRowShare));
+        perAcreNeeded = ToCount(RoundHalfUp(trees * alternateSecondRowShare));
         return tr("1 tie every tree/ 1 tie every other tree in 2nd row");
     }
     if (fraction > skipThirdAbove) {
-        perAcreNeeded = toCount(RoundHalfUp(trees * skipThirdShare));
+        perAcreNeeded = ToCount(RoundHalfUp(trees * skipThirdShare));
         return tr("1 tie every tree/ skip every 3rd tree in 2nd row");
     }
     if (fraction > everyOtherAbove) {
-        perAcreNeeded = toCount(RoundHalfUp(trees * everyOtherShare));
+        perAcreNeeded = ToCount(RoundHalfUp(trees * everyOtherShare));
         return tr("1 tie every other tree");
     }
     if (fraction > secondThirdAbove) {
         // The one count that is cut, not rounded.
-        perAcreNeeded = toCount(trees * secondThirdShare);
+        perAcreNeeded = ToCount(trees * secondThirdShare);
         return tr("1 tie every 2nd tree/ 1 tie every 3rd tree in 2nd Row");
     }
 
     const double interval = RoundHalfUp(1 / fraction);
-    perAcreNeeded = toCount(RoundHalfUp(trees / interval));
+    perAcreNeeded = ToCount(RoundHalfUp(trees / interval));
     if (interval == everyThirdInterval)
         return tr("1 tie every 3rd tree");
-    return withNumber(tr("1 tie every %1th tree"), interval);
+    return WithNumber(tr("1 tie every %1th tree"), interval);
 }
 
 Calculation Calculate(const PlacementInputs &typed, const PlacementResults &shown)

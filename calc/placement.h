@@ -10,8 +10,11 @@
 // An acre in square feet, exact in single precision as the spacings are.
 constexpr float squareFeetPerAcre = 43560.0f;
 
-// Largest whole number a double holds exactly; dispensers per acre above it are refused so
-// that every count the tie pattern derives stays exact and fits in 64 bits.
+// 2^53, where doubles stop holding every whole number: a larger dispensers per acre may have
+// been rounded as it was read, so it is refused ("9007199254740993" reads as 2^53, which is
+// accepted). The counts the tie pattern derives are computed in double precision and can pass
+// 2^53, where only even numbers are held: at 2^53 per acre and trees 60 x 66 ft apart the count
+// ends in ...996 where exact arithmetic gives ...995. They always fit in 64 bits.
 constexpr double largestExactDispensersPerAcre = 9007199254740992.0; // 2^53
 
 // The field texts that "Calculate" reads; the orchard name is only printed.

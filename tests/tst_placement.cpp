@@ -12,7 +12,7 @@ namespace {
 // What the labels show before each run: 12 acres, 400 per acre, 20 x 20 ft.
 const PlacementResults earlier = {"109", "4 ties first row/ 3 ties 2nd row", "382", "4584"};
 
-QStringList texts(const PlacementResults &r)
+QStringList Texts(const PlacementResults &r)
 {
     return {r.treesPerAcre, r.dispensersPerTree, r.perAcreNeeded, r.totalQuantity};
 }
@@ -107,7 +107,7 @@ void TestPlacement::calculateWritesAndKeepsLabelsPerOutcome_data()
     auto spacing = [](const char *name, const char *within, const char *between,
                       const QString &trees) {
         QTest::newRow(name) << QStringList{"1", "400", within, between}
-                            << (trees.isEmpty() ? texts(earlier) : QStringList{trees})
+                            << (trees.isEmpty() ? Texts(earlier) : QStringList{trees})
                             << trees.isEmpty();
     };
     spacing("14x18", "14", "18", "173");
@@ -166,7 +166,7 @@ void TestPlacement::calculateWritesAndKeepsLabelsPerOutcome()
     QFETCH(bool, warned);
 
     const Calculation run = Calculate({typed[0], typed[1], typed[2], typed[3]}, earlier);
-    QCOMPARE(texts(run.shown).mid(0, results.size()), results); // the spacing rows: trees only
+    QCOMPARE(Texts(run.shown).mid(0, results.size()), results); // the spacing rows: trees only
     QCOMPARE(run.invalidInput, warned);
 }
 

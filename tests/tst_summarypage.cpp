@@ -34,7 +34,7 @@ struct Printout
 };
 
 // The page as the printer is set up to print it.
-Printout expected(const QPrinter &printer)
+Printout Expected(const QPrinter &printer)
 {
     const QPageLayout layout = printer.pageLayout();
     return {layout.fullRect(QPageLayout::Point).size(),
@@ -43,7 +43,7 @@ Printout expected(const QPrinter &printer)
 }
 
 // Reads back the pages of a PDF and their lines, with boxes in points.
-void readBack(const QString &pdf, Printout *printout)
+void ReadBack(const QString &pdf, Printout *printout)
 {
     QProcess pdftotext;
     pdftotext.start("pdftotext", {"-bbox-layout", pdf, "-"});
@@ -67,7 +67,7 @@ void readBack(const QString &pdf, Printout *printout)
 }
 
 // Done once the queue lists the job among its completed ones.
-bool jobCompleted()
+bool JobCompleted()
 {
     QProcess lpstat;
     lpstat.start("lpstat", {"-W", "completed", "-o"});
@@ -100,10 +100,10 @@ void TestSummaryPage::initTestCase()
     printer.setOutputFileName(dir.filePath("summary.pdf"));
     printer.setResolution(96);
     printer.setPageOrientation(QPageLayout::Landscape);
-    printed << expected(printer);
+    printed << Expected(printer);
     PaintSummaryPage(&printer, {"North %1 Block", "12.5", "%2 %1", "10", "20", "218", "2",
                                 "436", ""});
-    readBack(printer.outputFileName(), &printed[0]);
+    ReadBack(printer.outputFileName(), &printed[0]);
 
     // The window: 12.5 acres leave the total empty; the dispensers are edited afterwards.
     Pelmora window;
@@ -121,7 +121,7 @@ void TestSummaryPage::initTestCase()
             dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
         } else if (auto *preview = qobject_cast<QPrintPreviewDialog *>(modal);
                    preview && preview->parentWidget() == &window && printed.size() == 1) {
-            printed << expected(*preview->printer());
+            printed << Expected(*preview->printer());
             for (QAction *action : preview->findChildren<QAction *>()) {
                 if (action->text() == QLatin1String("Print"))
                     QTimer::singleShot(0, action, &QAction::trigger);
@@ -131,8 +131,8 @@ void TestSummaryPage::initTestCase()
     poll.start(10);
     window.findChildren<QPushButton *>().at(1)->click(); // Print Preview
     poll.stop();
-    QTRY_VERIFY_WITH_TIMEOUT(jobCompleted(), 60000);
-    readBack(queueOutput, &printed[1]);
+    QTRY_VERIFY_WITH_TIMEOUT(JobCompleted(), 60000);
+    ReadBack(queueOutput, &printed[1]);
     for (const Printout &source : printed) { // one sheet, of the size the preview showed
         QCOMPARE(source.pages.size(), 1);
         QCOMPARE(source.pages[0].toSize(), source.paper.toSize());

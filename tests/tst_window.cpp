@@ -16,7 +16,7 @@ namespace {
 
 // The form as a user reads it, row by row: a header row's text if it is centred, a labelled
 // row's label and what its field shows, the buttons from left to right.
-QStringList screen(Pelmora &window)
+QStringList Screen(Pelmora &window)
 {
     auto *form = qobject_cast<QFormLayout *>(window.layout());
     QStringList rows;
@@ -37,14 +37,14 @@ QStringList screen(Pelmora &window)
 }
 
 // What the four result rows show, without their labels.
-QStringList results(Pelmora &window)
+QStringList Results(Pelmora &window)
 {
     const QRegularExpression label("^[^:]*: ");
-    return QStringList(screen(window).mid(10, 4)).replaceInStrings(label, "");
+    return QStringList(Screen(window).mid(10, 4)).replaceInStrings(label, "");
 }
 
 // The field beside a row label (the form makes it the label's buddy), or the named button.
-QWidget *find(Pelmora &window, const QString &text)
+QWidget *Find(Pelmora &window, const QString &text)
 {
     for (QWidget *widget : window.findChildren<QWidget *>()) {
         if (auto *label = qobject_cast<QLabel *>(widget); label && label->text() == text)
@@ -56,7 +56,7 @@ QWidget *find(Pelmora &window, const QString &text)
 }
 
 // Fills acres, dispensers per acre, within and between rows (created in that order).
-void enter(Pelmora &window, const QStringList &texts)
+void Enter(Pelmora &window, const QStringList &texts)
 {
     const QList<QLineEdit *> edits = window.findChildren<QLineEdit *>();
     for (int i = 0; i < texts.size(); ++i)
@@ -91,7 +91,7 @@ void TestWindow::opensWithHeaderFormAndEmptyResults()
     Pelmora window;
     Q_INIT_RESOURCE(logo);
     QCOMPARE(window.windowTitle(), QString("Pelmora"));
-    QCOMPARE(screen(window),
+    QCOMPARE(Screen(window),
              QStringList({Supplier::providedBy, "", Supplier::telephone, Supplier::tollFree,
                           Supplier::fax, "Orchard or Block Name: ", "Orchard Size (Acres): ",
                           "Dispensers Per Acre: 400", "Tree Spacing Within Rows (ft): ",
@@ -115,7 +115,7 @@ void TestWindow::opensWithHeaderFormAndEmptyResults()
     }
     for (int row = 5; row < 10; ++row)
         expected << form->itemAt(row, QFormLayout::FieldRole)->widget();
-    QCOMPARE(tabOrder, expected << find(window, "Calculate") << find(window, "Print Preview"));
+    QCOMPARE(tabOrder, expected << Find(window, "Calculate") << Find(window, "Print Preview"));
 }
 
 // Every run starts from an earlier one (12 acres, 400 per acre, 20 x 20 ft), so a label that
@@ -152,8 +152,8 @@ void TestWindow::calculateAndEnterWriteTheLabels()
     QFETCH(bool, warned);
 
     Pelmora window;
-    enter(window, {"12", "400", "20", "20"});
-    QTest::mouseClick(find(window, "Calculate"), Qt::LeftButton);
+    Enter(window, {"12", "400", "20", "20"});
+    QTest::mouseClick(Find(window, "Calculate"), Qt::LeftButton);
 
     QStringList boxes;
     QTimer answer; // closes each modal box, so that no run can hang on one
@@ -166,11 +166,11 @@ void TestWindow::calculateAndEnterWriteTheLabels()
         }
     });
     answer.start(10);
-    enter(window, {acres, dispensers, "10", "20"});
-    QWidget *target = find(window, trigger);
+    Enter(window, {acres, dispensers, "10", "20"});
+    QWidget *target = Find(window, trigger);
     trigger == "Calculate" ? QTest::mouseClick(target, Qt::LeftButton)
                            : QTest::keyClick(target, Qt::Key_Return);
-    QCOMPARE(results(window), shown);
+    QCOMPARE(Results(window), shown);
     QCOMPARE(boxes, warned ? QStringList({"Invalid Input",
                                           "The tree spacing you entered is not valid", "1"})
                            : QStringList());
