@@ -27,7 +27,7 @@ struct Printout
 {
     QSizeF paper;       // in points
     QPointF origin;     // the printable area's top-left on the paper, in points
-    qreal drawingWidth; // the page rectangle's width less the left margin of 60, in units
+    qreal drawingWidth = 0; // the page rectangle's width less the left margin of 60, in units
     QList<QSizeF> pages;  // read back, in points
     QList<QRectF> boxes;  // read back, in points from the origin
     QStringList lines;
@@ -37,9 +37,10 @@ struct Printout
 Printout Expected(const QPrinter &printer)
 {
     const QPageLayout layout = printer.pageLayout();
-    return {layout.fullRect(QPageLayout::Point).size(),
-            layout.paintRect(QPageLayout::Point).topLeft(),
-            printer.pageRect(QPrinter::DevicePixel).toRect().width() - 60.0, {}, {}, {}};
+    Printout page{layout.fullRect(QPageLayout::Point).size(),
+                  layout.paintRect(QPageLayout::Point).topLeft()};
+    page.drawingWidth = printer.pageRect(QPrinter::DevicePixel).toRect().width() - 60.0;
+    return page;
 }
 
 // Reads back the pages of a PDF and their lines, with boxes in points.
