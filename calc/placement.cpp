@@ -15,22 +15,22 @@ QString tr(const char *sourceText)
 
 // Bounds on the fractional part of the dispensers per tree; each test is as strict as the
 // pattern it guards needs.
-constexpr double splitRowsAbove = 0.4;      // 2/5
-constexpr double splitRowsBelow = 0.7;      // 7/10
-constexpr double extraThirdAbove = 0.2;     // 1/5
-constexpr double everyTreeAbove = 0.87;     // 87/100
+constexpr double splitRowsAbove = 0.4;  // 2/5
+constexpr double splitRowsBelow = 0.7;  // 7/10
+constexpr double extraThirdAbove = 0.2; // 1/5
+constexpr double everyTreeAbove = 0.87; // 87/100
 constexpr double alternateSecondRowAbove = 0.7;
-constexpr double skipThirdAbove = 0.58;     // 29/50
-constexpr double everyOtherAbove = 0.42;    // 21/50
+constexpr double skipThirdAbove = 0.58;  // 29/50
+constexpr double everyOtherAbove = 0.42; // 21/50
 constexpr double secondThirdAbove = 0.4;
 constexpr double everyThirdInterval = 3;
 
 // Dispensers per tree that each mixed pattern really hangs, averaged over both rows.
-constexpr double extraThirdShare = 1.3377483443708609;          // 202/151
-constexpr double alternateSecondRowShare = 0.7486725663716814;  // 423/565
-constexpr double skipThirdShare = 0.6672025723472669;           // 415/622
+constexpr double extraThirdShare = 1.3377483443708609;         // 202/151
+constexpr double alternateSecondRowShare = 0.7486725663716814; // 423/565
+constexpr double skipThirdShare = 0.6672025723472669;          // 415/622
 constexpr double everyOtherShare = 0.5;
-constexpr double secondThirdShare = 0.41632231404958675;        // 403/968
+constexpr double secondThirdShare = 0.41632231404958675; // 403/968
 
 // Drops the fraction of a count, which is never negative here. Counts beyond 64 bits (only
 // for requests near 2^64, which the window refuses) give the largest count rather than an
@@ -38,8 +38,7 @@ constexpr double secondThirdShare = 0.41632231404958675;        // 403/968
 quint64 ToCount(double value)
 {
     constexpr double twoToThe64 = 18446744073709551616.0;
-    return value < twoToThe64 ? static_cast<quint64>(value)
-                              : std::numeric_limits<quint64>::max();
+    return value < twoToThe64 ? static_cast<quint64>(value) : std::numeric_limits<quint64>::max();
 }
 
 QString WithNumber(const QString &text, double value)

@@ -28,8 +28,8 @@ constexpr int keepFont = 0;
 
 struct PageLine
 {
-    qreal step;         // down from the line before
-    int pointSize;      // Arial at this size from here on, or keepFont
+    qreal step;    // down from the line before
+    int pointSize; // Arial at this size from here on, or keepFont
     int flags;
     QString text;
 };

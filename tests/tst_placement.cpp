@@ -129,8 +129,8 @@ void TestPlacement::calculateWritesAndKeepsLabelsPerOutcome_data()
     // Dispensers per acre: from 1 to 2^53, truncated; a refusal writes only the trees.
     const QStringList newTrees = {"202", earlier.dispensersPerTree, earlier.perAcreNeeded,
                                   earlier.totalQuantity};
-    QTest::newRow("400.7 truncates") << QStringList{"1", "400.7", "12", "18"}
-                                     << QStringList{"202", "2", "404", "404"} << false;
+    QTest::newRow("400.7 truncates")
+        << QStringList{"1", "400.7", "12", "18"} << QStringList{"202", "2", "404", "404"} << false;
     QTest::newRow("1 accepted") << QStringList{"1", "1", "264", "330"}
                                 << QStringList{"1", "1", "1", "1"} << false;
     QTest::newRow("0.9") << QStringList{"1", "0.9", "12", "18"} << newTrees << true;

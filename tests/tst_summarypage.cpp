@@ -25,11 +25,11 @@ constexpr qreal pointsPerUnit = 72.0 / 96.0; // the page is laid out in 1/96 inc
 
 struct Printout
 {
-    QSizeF paper;       // in points
-    QPointF origin;     // the printable area's top-left on the paper, in points
+    QSizeF paper;           // in points
+    QPointF origin;         // the printable area's top-left on the paper, in points
     qreal drawingWidth = 0; // the page rectangle's width less the left margin of 60, in units
-    QList<QSizeF> pages;  // read back, in points
-    QList<QRectF> boxes;  // read back, in points from the origin
+    QList<QSizeF> pages;    // read back, in points
+    QList<QRectF> boxes;    // read back, in points from the origin
     QStringList lines;
 };
 
@@ -102,8 +102,8 @@ void TestSummaryPage::initTestCase()
     printer.setResolution(96);
     printer.setPageOrientation(QPageLayout::Landscape);
     printed << Expected(printer);
-    PaintSummaryPage(&printer, {"North %1 Block", "12.5", "%2 %1", "10", "20", "218", "2",
-                                "436", ""});
+    PaintSummaryPage(&printer,
+                     {"North %1 Block", "12.5", "%2 %1", "10", "20", "218", "2", "436", ""});
     ReadBack(printer.outputFileName(), &printed[0]);
 
     // The window: 12.5 acres leave the total empty; the dispensers are edited afterwards.
@@ -160,13 +160,14 @@ void TestSummaryPage::printsSixteenLinesInPlace_data()
     QTest::newRow("9 size") << 8 << "Orchard Size (Acres): 12.5" << 280 << 16 << false;
     QTest::newRow("10 dispensers") << 9 << "Dispensers Per Acre: %2 %1" << 305 << 16 << false;
     QTest::newRow("11 within") << 10 << "Tree Spacing Within Rows (ft): 10" << 330 << 16 << false;
-    QTest::newRow("12 between") << 11 << "Tree Spacing Between Rows (ft): 20" << 355 << 16 << false;
+    QTest::newRow("12 between") << 11 << "Tree Spacing Between Rows (ft): 20" << 355 << 16
+                                << false;
     QTest::newRow("13 trees") << 12 << "Trees Per Acre: 218" << 380 << 16 << false;
     QTest::newRow("14 pattern") << 13 << "Dispensers Per Tree: 2" << 405 << 16 << false;
     QTest::newRow("15 needed") << 14 << "Calculated Dispensers Per Acre Needed: 436" << 430 << 16
                                << false;
-    QTest::newRow("16 total, empty") << 15 << "Total Quantity of Dispensers Required:" << 455 << 16
-                                     << false;
+    QTest::newRow("16 total, empty")
+        << 15 << "Total Quantity of Dispensers Required:" << 455 << 16 << false;
 }
 
 // Across the page the lines are wider; tops, fonts and texts stay, in points on the paper.
@@ -189,9 +190,9 @@ void TestSummaryPage::printsSixteenLinesInPlace()
         const qreal x = centred ? box.center().x() : box.left();
         const qreal size = 12 * box.height() / source.boxes[2].height();
         const QPointF off(x - left * pointsPerUnit, box.top() - top * pointsPerUnit - lower);
-        QVERIFY2(qAbs(off.x()) < 0.45 && qAbs(off.y()) < 0.45 && qAbs(size - pointSize) < 0.5,
-                 qPrintable(QString("off by %1, %2 pt; %3 pt").arg(off.x()).arg(off.y())
-                                .arg(size)));
+        QVERIFY2(
+            qAbs(off.x()) < 0.45 && qAbs(off.y()) < 0.45 && qAbs(size - pointSize) < 0.5,
+            qPrintable(QString("off by %1, %2 pt; %3 pt").arg(off.x()).arg(off.y()).arg(size)));
     }
 }
 

@@ -22,15 +22,16 @@ QStringList Screen(Pelmora &window)
     QStringList rows;
     for (int row = 0; row < form->rowCount(); ++row) {
         QLayoutItem *label = form->itemAt(row, QFormLayout::LabelRole);
-        QLayoutItem *field = form->itemAt(row, label ? QFormLayout::FieldRole
-                                                     : QFormLayout::SpanningRole);
+        QLayoutItem *field =
+            form->itemAt(row, label ? QFormLayout::FieldRole : QFormLayout::SpanningRole);
         QString text = label ? qobject_cast<QLabel *>(label->widget())->text() + " " : "";
         if (auto *edit = qobject_cast<QLineEdit *>(field->widget()))
             text += edit->text();
         else if (auto *shown = qobject_cast<QLabel *>(field->widget()))
             text += label || shown->alignment() == Qt::AlignCenter ? shown->text() : "?";
         for (int i = 0; field->layout() && i < field->layout()->count(); ++i)
-            text += qobject_cast<QPushButton *>(field->layout()->itemAt(i)->widget())->text() + ";";
+            text +=
+                qobject_cast<QPushButton *>(field->layout()->itemAt(i)->widget())->text() + ";";
         rows << text;
     }
     return rows;
@@ -130,17 +131,24 @@ void TestWindow::calculateAndEnterWriteTheLabels_data()
 
     const QStringList earlier = {"109", "4 ties first row/ 3 ties 2nd row", "382", "4584"};
     const QStringList calculated = {"218", "2", "436", "5232"};
-    QTest::newRow("Calculate") << "Calculate" << "12" << "400" << calculated << false;
-    QTest::newRow("Enter between rows")
-        << "Tree Spacing Between Rows (ft):" << "12" << "400" << calculated << false;
+    QTest::newRow("Calculate") << "Calculate"
+                               << "12"
+                               << "400" << calculated << false;
+    QTest::newRow("Enter between rows") << "Tree Spacing Between Rows (ft):"
+                                        << "12"
+                                        << "400" << calculated << false;
     for (const char *field : {"Orchard or Block Name:", "Orchard Size (Acres):",
                               "Dispensers Per Acre:", "Tree Spacing Within Rows (ft):"})
-        QTest::addRow("Enter in %s", field) << field << "12" << "400" << earlier << false;
+        QTest::addRow("Enter in %s", field) << field << "12"
+                                            << "400" << earlier << false;
     QTest::newRow("dispensers refused")
-        << "Calculate" << "12" << "0.9" << QStringList(calculated.mid(0, 1) + earlier.mid(1))
-        << true;
+        << "Calculate"
+        << "12"
+        << "0.9" << QStringList(calculated.mid(0, 1) + earlier.mid(1)) << true;
     QTest::newRow("acres refused: no total")
-        << "Calculate" << "12.5" << "400" << QStringList{"218", "2", "436", ""} << false;
+        << "Calculate"
+        << "12.5"
+        << "400" << QStringList{"218", "2", "436", ""} << false;
 }
 
 void TestWindow::calculateAndEnterWriteTheLabels()
@@ -171,8 +179,8 @@ void TestWindow::calculateAndEnterWriteTheLabels()
     trigger == "Calculate" ? QTest::mouseClick(target, Qt::LeftButton)
                            : QTest::keyClick(target, Qt::Key_Return);
     QCOMPARE(Results(window), shown);
-    QCOMPARE(boxes, warned ? QStringList({"Invalid Input",
-                                          "The tree spacing you entered is not valid", "1"})
+    QCOMPARE(boxes, warned ? QStringList(
+                        {"Invalid Input", "The tree spacing you entered is not valid", "1"})
                            : QStringList());
 }
 

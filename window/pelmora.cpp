@@ -17,8 +17,7 @@ namespace {
 constexpr int logoHeight = 60;
 }
 
-Pelmora::Pelmora(QWidget *parent)
-    : QWidget(parent)
+Pelmora::Pelmora(QWidget *parent) : QWidget(parent)
 {
     setWindowIcon(QIcon(tr(":/logo/Worm.svg")));
     setWindowTitle(tr("Pelmora"));
@@ -84,11 +83,11 @@ Pelmora::Pelmora(QWidget *parent)
 
 void Pelmora::SubmitSlot()
 {
-    const Calculation run = Calculate(
-        {orchardSizeEdit->text(), dispensersPerAcreEdit->text(), withinRowSpacingEdit->text(),
-         betweenRowSpacingEdit->text()},
-        {treesPerAcreLabel->text(), dispensersPerTreeLabel->text(), perAcreNeededLabel->text(),
-         totalQuantityLabel->text()});
+    const Calculation run =
+        Calculate({orchardSizeEdit->text(), dispensersPerAcreEdit->text(),
+                   withinRowSpacingEdit->text(), betweenRowSpacingEdit->text()},
+                  {treesPerAcreLabel->text(), dispensersPerTreeLabel->text(),
+                   perAcreNeededLabel->text(), totalQuantityLabel->text()});
     treesPerAcreLabel->setText(run.shown.treesPerAcre);
     dispensersPerTreeLabel->setText(run.shown.dispensersPerTree);
     perAcreNeededLabel->setText(run.shown.perAcreNeeded);
