@@ -37,8 +37,9 @@ struct Printout
 Printout Expected(const QPrinter &printer)
 {
     const QPageLayout layout = printer.pageLayout();
-    Printout page{layout.fullRect(QPageLayout::Point).size(),
-                  layout.paintRect(QPageLayout::Point).topLeft()};
+    Printout page;
+    page.paper = layout.fullRect(QPageLayout::Point).size();
+    page.origin = layout.paintRect(QPageLayout::Point).topLeft();
     page.drawingWidth = printer.pageRect(QPrinter::DevicePixel).toRect().width() - 60.0;
     return page;
 }
