@@ -4,20 +4,16 @@
 # QT=5 builds against Qt 5.15 instead of Qt 6, in its own build folder; SANITIZE=1 adds
 # AddressSanitizer and UndefinedBehaviorSanitizer.
 
+# WERROR=1 turns compiler warnings into errors, as CI builds; a user's own build never fails on
+# a warning that a newer compiler invents. The builds are the presets of CMakePresets.json, so
+# `cmake --preset qt6` and `make` give the same build.
+
 QT ?= 6
-BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-BUILD_DIR := build/qt$(QT)
-CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
-ifeq ($(QT),5)
-CMAKE_FLAGS += -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON
-endif
-# SANITIZE=1: AddressSanitizer and UndefinedBehaviorSanitizer, in a build folder of its own.
-ifneq ($(SANITIZE),)
-BUILD_DIR := $(BUILD_DIR)-sanitize
-CMAKE_FLAGS += -DPELMORA_SANITIZE=ON
-endif
+PRESET := qt$(QT)$(if $(SANITIZE),-sanitize)
+BUILD_DIR := build/$(PRESET)
+CMAKE_FLAGS := $(if $(WERROR),-DCMAKE_COMPILE_WARNING_AS_ERROR=ON)
 
 SCREENSHOT ?= $(BUILD_DIR)/screenshot.png
 PREFIX ?= /usr/local
@@ -27,20 +23,20 @@ FUZZ_DIR := build/fuzz
 
 BENCH_RUNS ?= 40
 
-.PHONY: all build run test screenshot install package fuzz memcheck bench clean
+.PHONY: all build run test lint screenshot install package fuzz memcheck bench clean
 
 all: build
 
 build:
 	scripts/install-deps --qt $(QT) build
-	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS)
-	cmake --build $(BUILD_DIR) -j $(JOBS)
+	cmake --preset $(PRESET) $(CMAKE_FLAGS)
+	cmake --build --preset $(PRESET) -j $(JOBS)
 
 test:
 	scripts/install-deps --qt $(QT) build test
-	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS)
-	cmake --build $(BUILD_DIR) -j $(JOBS)
-	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	cmake --preset $(PRESET) $(CMAKE_FLAGS)
+	cmake --build --preset $(PRESET) -j $(JOBS)
+	ctest --preset $(PRESET) -j $(JOBS)
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -63,13 +59,17 @@ package: build
 	cd $(BUILD_DIR) && cpack
 	@echo "Debian package: $$(ls $(BUILD_DIR)/package/pelmora_*.deb)"
 
+# clang-format, clazy and clang-tidy over the project's own C++ (Debian 12's versions).
+lint:
+	scripts/install-deps --qt 6 build lint
+	scripts/lint
+
 # libFuzzer over the placement rules for FUZZ_SECONDS, from the committed seeds; what it
 # discovers goes to $(FUZZ_DIR)/corpus, a crash to $(FUZZ_DIR)/crash-*.
 fuzz:
 	scripts/install-deps --qt 6 fuzz
-	cmake -S . -B $(FUZZ_DIR) -DPELMORA_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
-	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
 	mkdir -p $(FUZZ_DIR)/corpus
 	$(FUZZ_DIR)/fuzz/fuzz_placement -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	    -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus fuzz/corpus
