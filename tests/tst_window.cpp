@@ -145,10 +145,6 @@ void TestWindow::calculateAndEnterWriteTheLabels_data()
         << "Calculate"
         << "12"
         << "0.9" << QStringList(calculated.mid(0, 1) + earlier.mid(1)) << true;
-    QTest::newRow("acres refused: no total")
-        << "Calculate"
-        << "12.5"
-        << "400" << QStringList{"218", "2", "436", ""} << false;
 }
 
 void TestWindow::calculateAndEnterWriteTheLabels()
