@@ -23,7 +23,7 @@ FUZZ_DIR := build/fuzz
 
 BENCH_RUNS ?= 40
 
-.PHONY: all build run test lint screenshot install package fuzz memcheck bench clean
+.PHONY: all build program run test lint uninstall screenshot install package fuzz memcheck bench clean
 
 all: build
 
@@ -38,7 +38,13 @@ test:
 	cmake --build --preset $(PRESET) -j $(JOBS)
 	ctest --preset $(PRESET) -j $(JOBS)
 
-run: build
+# Only the program, without the tests and benchmarks, for what starts it.
+program:
+	scripts/install-deps --qt $(QT) build
+	cmake --preset $(PRESET) $(CMAKE_FLAGS)
+	cmake --build --preset $(PRESET) -j $(JOBS) --target pelmora
+
+run: program
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 	    echo "No display here: the calculator needs a desktop session (or ssh -X)." \
 	         "Taking a screenshot under a virtual display instead."; \
@@ -47,12 +53,16 @@ run: build
 	    $(BUILD_DIR)/pelmora; \
 	fi
 
-screenshot: build
+screenshot: program
 	scripts/install-deps --qt $(QT) screenshot
 	scripts/screenshot $(BUILD_DIR)/pelmora $(SCREENSHOT)
 
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# Removes exactly what `make install` wrote, as its install manifest lists it.
+uninstall:
+	xargs -r rm -fv <$(BUILD_DIR)/install_manifest.txt
 
 package: build
 	scripts/install-deps --qt $(QT) package
