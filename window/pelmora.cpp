@@ -32,6 +32,7 @@ Pelmora::Pelmora(QWidget *parent) : QWidget(parent)
         logo = logo.scaledToHeight(logoHeight, Qt::FastTransformation);
     logoLabel->setPixmap(logo);
     logoLabel->setAlignment(Qt::AlignCenter);
+    logoLabel->setAccessibleName(tr("Pelmora logo"));
 
     auto *telLabel = new QLabel(tr(Supplier::telephone), this);
     telLabel->setAlignment(Qt::AlignCenter);

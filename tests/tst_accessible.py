@@ -1,0 +1,85 @@
+"""The window as a screen reader meets it, over a real AT-SPI bus (run under Xvfb and
+dbus-run-session): fields found by their labels, typed into, Calculate pressed by its action,
+the warning alert closed by its OK button, the logo named.
+    tst_accessible.py PROGRAM"""
+import os
+import subprocess
+import sys
+import time
+
+try:
+    import pyatspi
+except ImportError:
+    print("skipped: no python3-pyatspi here (scripts/install-deps test installs it)")
+    sys.exit(1 if os.environ.get("CI") == "true" else 77)
+
+
+def wait_for(find, what):
+    for _ in range(200):
+        found = find()
+        if found:
+            return found
+        time.sleep(0.05)
+    sys.exit(f"not found: {what}")
+
+
+def nodes(root):
+    yield root
+    for i in range(root.childCount):
+        yield from nodes(root.getChildAtIndex(i))
+
+
+def labelled(app, label):
+    """The object that the label with this text labels."""
+    for node in nodes(app):
+        if node.getRole() == pyatspi.ROLE_LABEL and node.name == label:
+            for relation in node.getRelationSet():
+                if relation.getRelationType() == pyatspi.RELATION_LABEL_FOR:
+                    return relation.getTarget(0)
+    return None
+
+
+def named(app, role, name):
+    return next((n for n in nodes(app) if n.getRole() == role and n.name == name), None)
+
+
+def text(node):
+    return node.queryText().getText(0, -1)
+
+
+def press(button):
+    button.queryAction().doAction(0)
+
+
+env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+env.pop("QT_QPA_PLATFORM", None)
+program = subprocess.Popen([sys.argv[1]], env=env)
+try:
+    desktop = pyatspi.Registry.getDesktop(0)
+    app = wait_for(lambda: next((a for a in desktop if a and a.name == "pelmora"), None), "app")
+    wait_for(lambda: labelled(app, "Trees Per Acre:"), "the form")
+    fields = {"Orchard Size (Acres):": "12", "Tree Spacing Within Rows (ft):": "10",
+              "Tree Spacing Between Rows (ft):": "20"}
+    for label, typed in fields.items():
+        labelled(app, label).queryEditableText().setTextContents(typed)
+    assert labelled(app, "Orchard or Block Name:") is not None
+    assert text(labelled(app, "Dispensers Per Acre:")) == "400"
+    assert text(labelled(app, "Orchard Size (Acres):")) == "12"
+    press(named(app, pyatspi.ROLE_PUSH_BUTTON, "Calculate"))
+    results = ["Trees Per Acre:", "Dispensers Per Tree:",
+               "Calculated Dispensers Per Acre Needed:", "Total Quantity of Dispensers Required:"]
+    wait_for(lambda: [labelled(app, r).name for r in results] == ["218", "2", "436", "5232"],
+             "218 / 2 / 436 / 5232 in the results")
+
+    labelled(app, "Tree Spacing Within Rows (ft):").queryEditableText().setTextContents("0")
+    press(named(app, pyatspi.ROLE_PUSH_BUTTON, "Calculate"))
+    alert = wait_for(lambda: named(app, pyatspi.ROLE_ALERT, "Invalid Input"), "the alert")
+    assert named(alert, pyatspi.ROLE_LABEL, "The tree spacing you entered is not valid")
+    press(named(alert, pyatspi.ROLE_PUSH_BUTTON, "OK"))
+    wait_for(lambda: not named(app, pyatspi.ROLE_ALERT, "Invalid Input"), "the alert closed")
+
+    assert named(app, pyatspi.ROLE_IMAGE, "Pelmora logo") is not None, "logo unnamed"
+    print("accessible: fields, typing, Calculate, the alert and the logo all readable")
+finally:
+    program.terminate()
+    program.wait()
