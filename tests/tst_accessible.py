@@ -1,7 +1,7 @@
-"""The window as a screen reader meets it, over a real AT-SPI bus (run under Xvfb and
-dbus-run-session): fields found by their labels, typed into, Calculate pressed by its action,
-the warning alert closed by its OK button, the logo named.
-    tst_accessible.py PROGRAM"""
+# The window as a screen reader meets it, over a real AT-SPI bus (run under a private X server
+# and dbus-run-session): fields found by their labels, typed into, Calculate pressed by its
+# action, the warning alert closed by its OK button, the logo named.
+#   tst_accessible.py PROGRAM
 import os
 import subprocess
 import sys
@@ -30,8 +30,8 @@ def nodes(root):
             yield from nodes(child)
 
 
+# The object that the label with this text labels.
 def labelled(app, label):
-    """The object that the label with this text labels."""
     for node in nodes(app):
         if node.getRole() == pyatspi.ROLE_LABEL and node.name == label:
             for relation in node.getRelationSet():
