@@ -15,7 +15,8 @@ except ImportError:
 
 
 def wait_for(find, what):
-    for _ in range(200):
+    deadline = time.monotonic() + 30  # a loaded machine is slow to register the window
+    while time.monotonic() < deadline:
         found = find()
         if found:
             return found
