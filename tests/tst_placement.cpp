@@ -74,7 +74,6 @@ void TestPlacement::tiePatternAtAndBesideEveryBound_data()
     // Outside the contract: an empty text; a count that 64 bits cannot hold is capped.
     QTest::newRow("no dispensers") << 0ull << 218.0 << "" << 0ull;
     QTest::newRow("below one tree") << 400ull << 0.5 << "" << 0ull;
-    QTest::newRow("nan trees") << 400ull << qQNaN() << "" << 0ull;
     QTest::newRow("infinite trees") << 400ull << qInf() << "" << 0ull;
     QTest::newRow("count beyond 64 bits") << std::numeric_limits<quint64>::max() << 1.0
                                           << "1.84467e+19" << std::numeric_limits<quint64>::max();
@@ -108,7 +107,6 @@ void TestPlacement::calculateWritesAndKeepsLabelsPerOutcome_data()
                             << (trees.isEmpty() ? Texts(earlier) : QStringList{trees})
                             << trees.isEmpty();
     };
-    spacing("0.5x0.5", "0.5", "0.5", "174240");
     spacing("half 1.5 up", "120", "242", "2");
     spacing("half 2.5 up", "132", "132", "3");
     spacing("87120 sq ft, half 0.5 up", "264", "330", "1");
