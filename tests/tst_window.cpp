@@ -48,9 +48,9 @@ QPushButton *Button(Pelmora &window, const QString &text)
 // Fills acres, dispensers per acre, within and between rows (created in that order).
 QList<QLineEdit *> Enter(Pelmora &window, const QStringList &texts)
 {
-    const QList<QLineEdit *> edits = window.findChildren<QLineEdit *>();
+    QList<QLineEdit *> edits = window.findChildren<QLineEdit *>();
     for (int i = 0; i < texts.size(); ++i)
-        edits[i + 1]->setText(texts[i]);
+        edits.at(i + 1)->setText(texts.at(i));
     return edits;
 }
 
@@ -119,7 +119,7 @@ void TestWindow::calculateAndEnterWriteTheLabels()
     Pelmora window;
     Enter(window, {"12", "400", "20", "20"});
     QTest::mouseClick(Button(window, "Calculate"), Qt::LeftButton);
-    QTest::keyClick(Enter(window, {"12", "400", "10", "20"})[field], Qt::Key_Return);
+    QTest::keyClick(Enter(window, {"12", "400", "10", "20"}).at(field), Qt::Key_Return);
     const QRegularExpression label("^[^:]*: "); // the four result rows, without their labels
     QCOMPARE(QStringList(Screen(window).mid(10, 4)).replaceInStrings(label, ""), shown);
 }
