@@ -23,7 +23,8 @@ FUZZ_DIR := build/fuzz
 
 BENCH_RUNS ?= 40
 
-.PHONY: all build program run test lint uninstall screenshot install package fuzz memcheck bench clean
+.PHONY: all build program run test lint uninstall screenshot install package fuzz memcheck \
+        bench clean
 
 all: build
 
