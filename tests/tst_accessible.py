@@ -49,11 +49,12 @@ def press(app, name):
     named(app, pyatspi.ROLE_PUSH_BUTTON, name).queryAction().doAction(0)
 
 
+# The registry first: Qt 5 announces itself once, at start, and is lost on a bus without it.
+desktop = pyatspi.Registry.getDesktop(0)
 env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
 env.pop("QT_QPA_PLATFORM", None)
 program = subprocess.Popen([sys.argv[1]], env=env)
 try:
-    desktop = pyatspi.Registry.getDesktop(0)
     app = wait_for(lambda: next((a for a in desktop if a and a.name == "pelmora"), None), "app")
     wait_for(lambda: labelled(app, "Trees Per Acre:"), "the form")
     fields = {"Orchard or Block Name:": "North", "Orchard Size (Acres):": "12",
