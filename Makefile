@@ -102,7 +102,8 @@ WINDOWS_DIR := build/windows
 
 windows:
 	scripts/install-deps --qt none windows
-	qt=$$(packaging/windows/build-qt) && cmake --preset windows -DCMAKE_PREFIX_PATH="$$qt" $(CMAKE_FLAGS)
+	qt=$$(packaging/windows/build-qt) && \
+	    cmake --preset windows -DCMAKE_PREFIX_PATH="$$qt" $(CMAKE_FLAGS)
 	cmake --build --preset windows -j $(JOBS) --target windows_packages
 	@echo "Pelmora for Windows: $(WINDOWS_DIR)/Pelmora, packaged in $(WINDOWS_DIR)/package"
 
