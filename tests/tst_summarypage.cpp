@@ -3,6 +3,7 @@
 // one), and read back with poppler's pdftotext, in points on the paper. On Windows, under Wine,
 // the queue is a Windows printer.
 
+#include "displayscale.h"
 #include "pelmora.h"
 #include "supplier.h"
 
@@ -205,9 +206,10 @@ void TestSummaryPage::printsSixteenLinesInPlace()
 }
 
 // Not QTEST_MAIN: it pins the application to 96 DPI, which would hide what the screen's DPI
-// does to a printer.
+// does to a printer. The display is scaled as the program scales it.
 int main(int argc, char *argv[])
 {
+    EnableDisplayScaling();
     QApplication app(argc, argv);
     TestSummaryPage test;
     return QTest::qExec(&test, argc, argv);

@@ -1,6 +1,8 @@
 // The window as a grower meets it: what it shows when it opens, which labels a click or Enter
 // writes, and the warning box. What its preview prints is checked with the page.
 
+#include "displayscale.h"
+#include "logolabel.h"
 #include "pelmora.h"
 #include "supplier.h"
 
@@ -9,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QWindow>
 #include <QtTest>
 
 namespace {
@@ -45,6 +49,11 @@ QPushButton *Button(Pelmora &window, const QString &text)
     return nullptr;
 }
 
+QPixmap Logo(Pelmora &window)
+{
+    return window.findChild<LogoLabel *>()->property("pixmap").value<QPixmap>();
+}
+
 // Fills acres, dispensers per acre, within and between rows (created in that order).
 QList<QLineEdit *> Enter(Pelmora &window, const QStringList &texts)
 {
@@ -64,6 +73,8 @@ private slots:
     void opensWithHeaderFormAndEmptyResults();
     void calculateAndEnterWriteTheLabels_data();
     void calculateAndEnterWriteTheLabels();
+    void growsWholeAndSharpAtTheDisplayScale();
+    void redrawsTheLogoOnAScreenOfAnotherScale();
 };
 
 void TestWindow::opensWithHeaderFormAndEmptyResults()
@@ -124,5 +135,54 @@ void TestWindow::calculateAndEnterWriteTheLabels()
     QCOMPARE(QStringList(Screen(window).mid(10, 4)).replaceInStrings(label, ""), shown);
 }
 
-QTEST_MAIN(TestWindow)
+// At the display scale PELMORA_SCALE (1 if unset), which tests/CMakeLists.txt gives the screen,
+// a run for each, as the scale is fixed at start-up.
+void TestWindow::growsWholeAndSharpAtTheDisplayScale()
+{
+    const qreal scale = qEnvironmentVariable("PELMORA_SCALE", "1").toDouble();
+    Pelmora window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    // Laid out as at 100 percent, text included, and drawn that much larger.
+    QCOMPARE(window.devicePixelRatioF(), scale);
+    QCOMPARE(window.logicalDpiY(), 96);
+    QCOMPARE(window.findChild<LogoLabel *>()->sizeHint().height(), 60);
+    QCOMPARE(Logo(window).devicePixelRatio(), scale);
+    QCOMPARE(Logo(window).height(), qRound(60 * scale));
+
+    // No text cut off.
+    for (QWidget *shown : window.findChildren<QWidget *>()) {
+        const QSize wanted = shown->sizeHint();
+        const QString what =
+            shown->metaObject()->className() + (" " + shown->property("text").toString());
+        QVERIFY2(shown->width() >= wanted.width() && shown->height() >= wanted.height(),
+                 qPrintable(what));
+    }
+}
+
+// A window moved to a screen of another scale, as onto a laptop's external monitor.
+void TestWindow::redrawsTheLogoOnAScreenOfAnotherScale()
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    if (screens.size() < 2)
+        QSKIP("needs two screens of their own scale (Qt 6's offscreen two-screens.json)");
+    Pelmora window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    for (QScreen *screen : {screens.last(), screens.first()}) {
+        window.move(screen->geometry().topLeft() + QPoint(40, 40));
+        QTRY_COMPARE(Logo(window).devicePixelRatio(), screen->devicePixelRatio());
+        QCOMPARE(Logo(window).height(), qRound(60 * screen->devicePixelRatio()));
+    }
+}
+
+// Not QTEST_MAIN, which pins text to 96 DPI: the window starts as the program starts it.
+int main(int argc, char *argv[])
+{
+    EnableDisplayScaling();
+    QApplication app(argc, argv);
+    TestWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_window.moc"

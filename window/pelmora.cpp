@@ -1,4 +1,5 @@
 #include "pelmora.h"
+#include "logolabel.h"
 #include "placement.h"
 #include "summarypage.h"
 #include "supplier.h"
@@ -9,13 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPixmap>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
-
-namespace {
-constexpr int logoHeight = 60;
-}
 
 Pelmora::Pelmora(QWidget *parent) : QWidget(parent)
 {
@@ -25,13 +21,7 @@ Pelmora::Pelmora(QWidget *parent) : QWidget(parent)
     auto *providedByLabel = new QLabel(tr(Supplier::providedBy), this);
     providedByLabel->setAlignment(Qt::AlignCenter);
 
-    // Without the resource or the SVG plug-in the pixmap is null and the row stays empty.
-    auto *logoLabel = new QLabel(this);
-    QPixmap logo(QString::fromLatin1(":/logo/Worm.svg"));
-    if (!logo.isNull())
-        logo = logo.scaledToHeight(logoHeight, Qt::FastTransformation);
-    logoLabel->setPixmap(logo);
-    logoLabel->setAlignment(Qt::AlignCenter);
+    auto *logoLabel = new LogoLabel(this);
     logoLabel->setAccessibleName(tr("Pelmora logo"));
 
     auto *telLabel = new QLabel(tr(Supplier::telephone), this);
