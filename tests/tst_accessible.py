@@ -9,6 +9,7 @@ import time
 
 try:
     import pyatspi
+    from gi.repository import GLib
 except ImportError:
     print("skipped: no python3-pyatspi here (scripts/install-deps test installs it)")
     sys.exit(1 if os.environ.get("CI") == "true" else 77)
@@ -16,12 +17,18 @@ except ImportError:
 
 def wait_for(find, what):
     deadline = time.monotonic() + 30  # a loaded machine is slow to register the window
+    error = None
     while time.monotonic() < deadline:
-        found = find()
+        # An object destroyed between being listed and being read (the alert closing under a
+        # walk) answers "No such object path": that walk is simply done again.
+        try:
+            found = find()
+        except GLib.Error as e:
+            found, error = None, e
         if found:
             return found
         time.sleep(0.05)
-    sys.exit(f"not found: {what}")
+    sys.exit(f"not found: {what}" + (f" (last error: {error})" if error else ""))
 
 
 def nodes(root):
