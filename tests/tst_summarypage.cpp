@@ -65,7 +65,7 @@ void ReadBack(const QByteArray &layout, Printout *printout)
 }
 
 // Once the queue has printed the job: a Windows program under Wine cannot wait for a Linux one,
-// so there tests/read-back lays the page out beside it (PELMORA_READ_BACK).
+// so there scripts/read-back lays the page out beside it (PELMORA_READ_BACK).
 QByteArray PrintedLayout(const QString &pdf)
 {
     QFile laidOut(qEnvironmentVariable("PELMORA_READ_BACK"));

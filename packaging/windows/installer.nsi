@@ -1,11 +1,14 @@
 ; Pelmora's installer: for the current user, without administrator rights, into
 ; %LOCALAPPDATA%\Programs\Pelmora (/D= picks another folder), with a Start-menu shortcut and an
-; entry in Apps & features; /S installs silently. An installed copy is first removed as its own
-; uninstaller would. packaging/windows/package runs makensis with VERSION, VENDOR, FOLDER (the
-; deployed program), ICON, FILES (what to remove on uninstalling) and OUTFILE defined.
+; entry in Apps & features; /S installs silently. An installed copy is first removed by its own
+; uninstaller; if that fails, nothing is installed over it and the exit code is 3. The
+; uninstaller ends with 1 when a file could not be removed, and 2 while Pelmora runs.
+; packaging/windows/package runs makensis with VERSION, VENDOR, FOLDER (the deployed program),
+; ICON, FILES and FOLDERS (the files and folders to remove on uninstalling) and OUTFILE defined.
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
+SetDateSave off ; the same installer from any build: no file times in it
 RequestExecutionLevel user
 ManifestDPIAware true
 
@@ -84,7 +87,16 @@ Section "Pelmora"
         Push $0
         Call WaitUntilClosed
         ${If} ${FileExists} "$0\uninstall.exe"
-            ExecWait '"$0\uninstall.exe" /S _?=$0'
+            ClearErrors
+            ExecWait '"$0\uninstall.exe" /S _?=$0' $1
+            ${If} ${Errors}
+            ${OrIf} $1 != 0
+                MessageBox MB_OK|MB_ICONSTOP \
+                    "The installed Pelmora in $0 could not be removed. Nothing was installed." \
+                    /SD IDOK
+                SetErrorLevel 3
+                Quit
+            ${EndIf}
             Delete "$0\uninstall.exe"
             RMDir "$0"
         ${EndIf}
@@ -110,11 +122,21 @@ Section "Pelmora"
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
 
-; Removes what the installer put there, and the folder only if nothing else is left in it.
+; Removes what the installer put there, and the folder only if nothing else is left in it. A file
+; that cannot be removed leaves the uninstaller, the shortcut and the Apps entry in place, to
+; try again, and the exit code is 1.
 Section "Uninstall"
     Push $INSTDIR
     Call un.WaitUntilClosed
+    ClearErrors
     !include "${FILES}"
+    ${If} ${Errors}
+        MessageBox MB_OK|MB_ICONSTOP "Some of Pelmora's files in $INSTDIR could not be removed." \
+            /SD IDOK
+        SetErrorLevel 1
+        Quit
+    ${EndIf}
+    !include "${FOLDERS}"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
     Delete "${SHORTCUT}"

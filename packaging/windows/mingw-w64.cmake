@@ -1,5 +1,6 @@
 # Cross-compiles for 64-bit Windows with Debian's MinGW-w64 (POSIX threads), against the Qt that
-# packaging/windows/build-qt made (CMAKE_PREFIX_PATH); what is built runs here under Wine.
+# packaging/windows/build-qt made (CMAKE_PREFIX_PATH); the tests run its Qt Test programs under
+# Wine (scripts/wine-qtest).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(triple x86_64-w64-mingw32)
@@ -16,7 +17,3 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# The tests run as Windows programs under Wine, each in the Wine prefix that scripts/with-wine
-# made for the run.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../../scripts/wine-qtest)
