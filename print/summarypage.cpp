@@ -68,8 +68,13 @@ void PaintSummaryPage(QPrinter *printer, const SummaryTexts &texts)
     QRectF rect(pageLeft, firstLineTop, page.width() - pageLeft, lineHeight);
     for (const PageLine &line : lines) {
         rect.moveTop(rect.top() + line.step);
-        if (line.pointSize != keepFont)
-            painter.setFont(QFont(QStringLiteral("Arial"), line.pointSize));
+        if (line.pointSize != keepFont) {
+            // Fully hinted, a font prints as text whatever the screen's scale; scaled, Windows
+            // would hand the printer outlines, which a PDF cannot search.
+            QFont font(QStringLiteral("Arial"), line.pointSize);
+            font.setHintingPreference(QFont::PreferFullHinting);
+            painter.setFont(font);
+        }
         painter.drawText(rect, line.flags, line.text);
     }
     painter.end();
