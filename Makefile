@@ -9,13 +9,19 @@
 # `cmake --preset qt6` and `make` give the same build.
 
 QT ?= 6
+# One date for everything a build writes into a file: the last commit's, or without git the
+# newest changelog entry's, unless the caller sets one.
+SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null || \
+    date -d "$$(sed -n 's/^ -- .*>  //p' packaging/changelog | head -n 1)" +%s)
+export SOURCE_DATE_EPOCH
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 PRESET := qt$(QT)$(if $(SANITIZE),-sanitize)
 BUILD_DIR := build/$(PRESET)
-CMAKE_FLAGS := $(if $(WERROR),-DCMAKE_COMPILE_WARNING_AS_ERROR=ON)
+CMAKE_FLAGS := $(if $(WERROR),-DCMAKE_COMPILE_WARNING_AS_ERROR=ON) $(CMAKE_ARGS)
 
 SCREENSHOT ?= $(BUILD_DIR)/screenshot.png
+SCALE ?= 1
 PREFIX ?= /usr/local
 
 FUZZ_SECONDS ?= 60
@@ -24,7 +30,7 @@ FUZZ_DIR := build/fuzz
 BENCH_RUNS ?= 40
 
 .PHONY: all build program run test lint uninstall screenshot install package fuzz memcheck \
-        bench windows test-windows clean
+        bench windows test-windows check-reproducible clean
 
 all: build
 
@@ -56,19 +62,23 @@ run: program
 
 screenshot: program
 	scripts/install-deps --qt $(QT) screenshot
-	scripts/screenshot $(BUILD_DIR)/pelmora $(SCREENSHOT)
+	scripts/screenshot $(BUILD_DIR)/pelmora $(SCREENSHOT) $(SCALE)
 
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 # Removes exactly what `make install` wrote, as its install manifest lists it.
 uninstall:
-	xargs -r rm -fv <$(BUILD_DIR)/install_manifest.txt
+	xargs -r -d '\n' rm -fv <$(BUILD_DIR)/install_manifest.txt
 
+# The package, its SHA256SUMS and its build record (packaging/buildinfo).
+DEB_TOOLS := cmake g++ binutils dpkg-dev $(if $(filter 5,$(QT)),qtbase5-dev,qt6-base-dev)
 package: build
 	scripts/install-deps --qt $(QT) package
 	cd $(BUILD_DIR) && cpack
-	@echo "Debian package: $$(ls $(BUILD_DIR)/package/pelmora_*.deb)"
+	deb=$$(ls $(BUILD_DIR)/package/pelmora_*.deb) && \
+	    packaging/buildinfo "$${deb%.deb}.buildinfo" "$(DEB_TOOLS)" -- "$$deb" && \
+	    echo "Debian package: $$deb"
 
 # clang-format, clazy and clang-tidy over the project's own C++ (Debian 12's versions).
 lint:
@@ -112,6 +122,12 @@ test-windows: windows
 	scripts/install-deps --qt none windows test-windows
 	cmake --build --preset windows -j $(JOBS)
 	scripts/with-x scripts/with-wine ctest --preset windows -j $(JOBS) || [ $$? -eq 77 ]
+
+# A second build of the Windows packages and the Debian package, from a fresh clone elsewhere,
+# under another clock, time zone, locale, umask and job count, must give the same bytes.
+check-reproducible:
+	scripts/install-deps --qt 6 build package windows reproducible
+	scripts/check-reproducible
 
 clean:
 	rm -rf build
