@@ -75,7 +75,7 @@ uninstall:
 DEB_TOOLS := cmake g++ binutils dpkg-dev $(if $(filter 5,$(QT)),qtbase5-dev,qt6-base-dev)
 package: build
 	scripts/install-deps --qt $(QT) package
-	cd $(BUILD_DIR) && cpack
+	cd $(BUILD_DIR) && umask 022 && cpack # folders in the package readable by all, as Debian needs
 	deb=$$(ls $(BUILD_DIR)/package/pelmora_*.deb) && \
 	    packaging/buildinfo "$${deb%.deb}.buildinfo" "$(DEB_TOOLS)" -- "$$deb" && \
 	    echo "Debian package: $$deb"
