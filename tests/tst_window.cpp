@@ -149,9 +149,13 @@ void TestWindow::growsWholeAndSharpAtTheDisplayScale()
     // Laid out as at 100 percent, text included, and drawn that much larger.
     QCOMPARE(window.devicePixelRatioF(), scale);
     QCOMPARE(window.logicalDpiY(), 96);
-    QCOMPARE(window.findChild<LogoLabel *>()->sizeHint().height(), 60);
+    auto *logo = window.findChild<LogoLabel *>();
+    const QSize drawn = QImageReader(":/logo/Worm.svg").size();
+    QCOMPARE(logo->sizeHint(), QSize(qRound(drawn.width() * 60.0 / drawn.height()), 60));
     QCOMPARE(Logo(window).devicePixelRatio(), scale);
     QCOMPARE(Logo(window).height(), qRound(60 * scale));
+    const QImage shown = logo->grab().toImage(); // and painted: not the background in its middle
+    QVERIFY(shown.pixel(shown.rect().center()) != shown.pixel(0, 0));
 
     // No text cut off.
     for (QWidget *shown : window.findChildren<QWidget *>()) {
