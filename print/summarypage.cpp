@@ -69,10 +69,12 @@ void PaintSummaryPage(QPrinter *printer, const SummaryTexts &texts)
     for (const PageLine &line : lines) {
         rect.moveTop(rect.top() + line.step);
         if (line.pointSize != keepFont) {
-            // Fully hinted, a font prints as text whatever the screen's scale; scaled, Windows
-            // would hand the printer outlines, which a PDF cannot search.
             QFont font(QStringLiteral("Arial"), line.pointSize);
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+            // Qt 5 on a scaled Windows display hands the printer outlines, which a PDF cannot
+            // search, unless the font is fully hinted; Qt 6 needs no help, and would move lines.
             font.setHintingPreference(QFont::PreferFullHinting);
+#endif
             painter.setFont(font);
         }
         painter.drawText(rect, line.flags, line.text);
