@@ -177,8 +177,9 @@ void TestWindow::redrawsTheLogoOnAScreenOfAnotherScale()
     for (QScreen *screen : {screens.last(), screens.first()}) {
         window.move(screen->geometry().topLeft() + QPoint(40, 40));
         window.windowHandle()->setScreen(screen); // as a platform does once a window is moved
-        if (window.windowHandle()->screen() != screen)
-            QSKIP("this platform does not move a window to another screen");
+        const qreal ratio = screen->devicePixelRatio();
+        if (!QTest::qWaitFor([&] { return window.windowHandle()->devicePixelRatio() == ratio; }))
+            QSKIP("this platform gives a moved window no other pixel ratio (Qt 6.8 offscreen)");
         // Painted, as the platform paints a window that changed screens.
         QTRY_COMPARE((logo->grab(), Logo(window).devicePixelRatio()), screen->devicePixelRatio());
         QCOMPARE(Logo(window).height(), qRound(60 * screen->devicePixelRatio()));
