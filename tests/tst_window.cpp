@@ -157,10 +157,8 @@ void TestWindow::growsWholeAndSharpAtTheDisplayScale()
     // No text cut off.
     for (QWidget *shown : window.findChildren<QWidget *>()) {
         const QSize wanted = shown->sizeHint();
-        const QString what =
-            shown->metaObject()->className() + (" " + shown->property("text").toString());
         QVERIFY2(shown->width() >= wanted.width() && shown->height() >= wanted.height(),
-                 qPrintable(what));
+                 shown->metaObject()->className());
     }
 }
 
