@@ -30,7 +30,7 @@ FUZZ_DIR := build/fuzz
 BENCH_RUNS ?= 40
 
 .PHONY: all build program run test lint uninstall screenshot install package fuzz memcheck \
-        bench windows test-windows check-reproducible clean
+        bench windows test-windows verify-windows check-reproducible clean
 
 all: build
 
@@ -74,7 +74,7 @@ uninstall:
 # The package, its SHA256SUMS and its build record (packaging/buildinfo).
 DEB_TOOLS := cmake g++ binutils dpkg-dev $(if $(filter 5,$(QT)),qtbase5-dev,qt6-base-dev)
 package: build
-	scripts/install-deps --qt $(QT) package
+	scripts/install-deps --qt $(QT) package $(if $(GPG_KEY),sign)
 	cd $(BUILD_DIR) && umask 022 && cpack # folders in the package readable by all, as Debian needs
 	deb=$$(ls $(BUILD_DIR)/package/pelmora_*.deb) && \
 	    packaging/buildinfo "$${deb%.deb}.buildinfo" "$(DEB_TOOLS)" -- "$$deb" && \
@@ -110,18 +110,32 @@ bench: build
 # build/windows/Pelmora. Its tests run as Windows programs under Wine, on a private X server.
 WINDOWS_DIR := build/windows
 
+# Signed (see the README): SIGN_KEY (a .p12 file or a pkcs11: URI) with SIGN_CERT,
+# SIGN_PKCS11_MODULE, SIGN_PIN_FILE and SIGN_TIMESTAMP; or SIGNATURES, a signed build's detached
+# signatures, attached and checked against CAFILE. GPG_KEY signs SHA256SUMS here and in `package`.
+SIGNING := SIGN_KEY SIGN_CERT SIGN_PKCS11_MODULE SIGN_PIN_FILE SIGN_TIMESTAMP SIGNATURES CAFILE \
+           GPG_KEY
+export GPG_KEY
+
 windows:
-	scripts/install-deps --qt none windows
+	scripts/install-deps --qt none windows $(if $(SIGN_KEY)$(SIGNATURES)$(GPG_KEY),sign)
 	qt=$$(packaging/windows/build-qt) && \
-	    cmake --preset windows -DCMAKE_PREFIX_PATH="$$qt" $(CMAKE_FLAGS)
+	    cmake --preset windows -DCMAKE_PREFIX_PATH="$$qt" $(CMAKE_FLAGS) \
+	        $(foreach input,$(SIGNING),-D$(input)="$($(input))")
 	cmake --build --preset windows -j $(JOBS) --target windows_packages
 	@echo "Pelmora for Windows: $(WINDOWS_DIR)/Pelmora, packaged in $(WINDOWS_DIR)/package"
 
 # Without Wine the tests are skipped (with-wine says why); with CI=true that fails.
 test-windows: windows
-	scripts/install-deps --qt none windows test-windows
+	scripts/install-deps --qt none windows sign test-windows
 	cmake --build --preset windows -j $(JOBS)
 	scripts/with-x scripts/with-wine ctest --preset windows -j $(JOBS) || [ $$? -eq 77 ]
+
+# A signed Windows release as anyone can check it: every PE file signed, chained to CAFILE, the
+# sums, and the same bytes again from its commit with its signatures attached.
+verify-windows:
+	scripts/install-deps --qt none windows sign
+	packaging/windows/verify "$(RELEASE)" "$(CAFILE)"
 
 # A second build of the Windows packages and the Debian package, from a fresh clone elsewhere,
 # under another clock, time zone, locale, umask and job count, must give the same bytes.

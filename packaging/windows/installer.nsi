@@ -4,13 +4,18 @@
 ; uninstaller; if that fails, nothing is installed over it and the exit code is 3. The
 ; uninstaller ends with 1 when a file could not be removed, and 2 while Pelmora runs.
 ; packaging/windows/package runs makensis with VERSION, VENDOR, FOLDER (the deployed program),
-; ICON, FILES and FOLDERS (the files and folders to remove on uninstalling) and OUTFILE defined.
+; ICON, FILES and FOLDERS (the files and folders to remove on uninstalling) and OUTFILE defined;
+; a signed build also defines SIGN (packaging/windows/sign) and PLUGINS, signed NSIS plug-ins.
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
 SetDateSave off ; the same installer from any build: no file times in it
 RequestExecutionLevel user
 ManifestDPIAware true
+!ifdef SIGN ; only then: even a command that does nothing changes the installer
+    !uninstfinalize '"${SIGN}" "%1" uninstall.exe' = 0
+    !addplugindir /amd64-unicode "${PLUGINS}"
+!endif
 
 !include MUI2.nsh
 !include LogicLib.nsh
