@@ -71,11 +71,13 @@ install: build
 uninstall:
 	xargs -r -d '\n' rm -fv <$(BUILD_DIR)/install_manifest.txt
 
-# The package, its SHA256SUMS and its build record (packaging/buildinfo).
+# The package, its SHA256SUMS and its build record (packaging/buildinfo). It is packed under umask
+# 022, so its folders are readable by all as Debian needs, and under a UTF-8 locale, in which
+# alone libarchive reads a build folder with a non-ASCII letter.
 DEB_TOOLS := cmake g++ binutils dpkg-dev $(if $(filter 5,$(QT)),qtbase5-dev,qt6-base-dev)
 package: build
 	scripts/install-deps --qt $(QT) package $(if $(GPG_KEY),sign)
-	cd $(BUILD_DIR) && umask 022 && cpack # folders in the package readable by all, as Debian needs
+	cd $(BUILD_DIR) && umask 022 && LC_ALL=C.UTF-8 cpack
 	deb=$$(ls $(BUILD_DIR)/package/pelmora_*.deb) && \
 	    packaging/buildinfo "$${deb%.deb}.buildinfo" "$(DEB_TOOLS)" -- "$$deb" && \
 	    echo "Debian package: $$deb"
