@@ -1,7 +1,7 @@
 // The printed summary as a grower prints it: typed, calculated, edited, then printed from the
 // window's preview through its print dialog to a real print queue (scripts/with-cupsd starts
-// one), and read back with poppler's pdftotext, in points on the paper. On Windows, under Wine,
-// the queue is a Windows printer.
+// one), and read back with poppler's pdftotext (scripts/read-back), in points on the paper. On
+// Windows, under Wine, the queue is a Windows printer.
 
 #include "displayscale.h"
 #include "pelmora.h"
@@ -14,7 +14,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -64,30 +63,6 @@ void ReadBack(const QByteArray &layout, Printout *printout)
     }
 }
 
-// Once the queue has printed the job: a Windows program under Wine cannot wait for a Linux one,
-// so there scripts/read-back lays the page out beside it (PELMORA_READ_BACK).
-QByteArray PrintedLayout(const QString &pdf)
-{
-    QFile laidOut(qEnvironmentVariable("PELMORA_READ_BACK"));
-    if (!laidOut.fileName().isEmpty()) {
-        if (!QTest::qWaitFor([&] { return laidOut.exists(); }, 60000))
-            return {};
-        laidOut.open(QIODevice::ReadOnly);
-        return laidOut.readAll();
-    }
-    const auto jobCompleted = [] {
-        QProcess lpstat;
-        lpstat.start("lpstat", {"-W", "completed", "-o"});
-        return lpstat.waitForFinished(10000) && !lpstat.readAllStandardOutput().isEmpty();
-    };
-    if (!QTest::qWaitFor(jobCompleted, 60000))
-        return {};
-    QProcess pdftotext;
-    pdftotext.start("pdftotext", {"-bbox-layout", pdf, "-"});
-    pdftotext.waitForFinished(30000);
-    return pdftotext.readAllStandardOutput();
-}
-
 } // namespace
 
 class TestSummaryPage : public QObject
@@ -106,9 +81,8 @@ private:
 // Markers in the texts must print literally, and 12.5 acres leave the total empty.
 void TestSummaryPage::initTestCase()
 {
-    const QString queueOutput = qEnvironmentVariable("PELMORA_PRINTED");
-    if (queueOutput.isEmpty())
-        QSKIP("no print queue: run through scripts/with-cupsd");
+    if (qEnvironmentVariableIsEmpty("PELMORA_READ_BACK"))
+        QSKIP("no print queue: run through scripts/with-cupsd and scripts/read-back");
     Pelmora window;
     const QList<QLineEdit *> edits = window.findChildren<QLineEdit *>(); // in screen order
     const QStringList typed = {"North %1 Block", "12.5", "400", "10", "20"};
@@ -143,7 +117,11 @@ void TestSummaryPage::initTestCase()
     poll.start(10);
     window.findChildren<QPushButton *>().at(1)->click(); // Print Preview
     poll.stop();
-    ReadBack(PrintedLayout(queueOutput), &printed); // one sheet, of the size the preview showed
+    // Once the queue has printed the job, scripts/read-back lays the page out beside the test.
+    QFile laidOut(qEnvironmentVariable("PELMORA_READ_BACK"));
+    QVERIFY(QTest::qWaitFor([&] { return laidOut.exists(); }, 60000));
+    QVERIFY(laidOut.open(QIODevice::ReadOnly));
+    ReadBack(laidOut.readAll(), &printed); // one sheet, of the size the preview showed
     QCOMPARE(printed.pages.size(), 1);
     QCOMPARE(printed.pages[0].toSize(), printed.paper.toSize());
 }
