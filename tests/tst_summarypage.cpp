@@ -136,23 +136,20 @@ void TestSummaryPage::printsSixteenLinesInPlace_data()
 
     QTest::newRow("1 title") << 0 << "Distribution of Dispensers" << 40 << 30 << true;
     QTest::newRow("2 supplier") << 1 << Supplier::providedBy << 90 << 16 << true;
-    QTest::newRow("3 street") << 2 << Supplier::street << 115 << 12 << true;
-    QTest::newRow("4 city") << 3 << Supplier::cityStateZip << 135 << 12 << true;
-    QTest::newRow("5 tel") << 4 << Supplier::telephone << 155 << 12 << true;
-    QTest::newRow("6 toll free") << 5 << Supplier::tollFree << 175 << 12 << true;
-    QTest::newRow("7 fax") << 6 << Supplier::fax << 195 << 12 << true;
-    QTest::newRow("8 name") << 7 << "Ochard Name: North %1 Block" << 255 << 16 << false;
-    QTest::newRow("9 size") << 8 << "Orchard Size (Acres): 12.5" << 280 << 16 << false;
-    QTest::newRow("10 dispensers") << 9 << "Dispensers Per Acre: %2 %1" << 305 << 16 << false;
-    QTest::newRow("11 within") << 10 << "Tree Spacing Within Rows (ft): 10" << 330 << 16 << false;
-    QTest::newRow("12 between") << 11 << "Tree Spacing Between Rows (ft): 20" << 355 << 16
-                                << false;
-    QTest::newRow("13 trees") << 12 << "Trees Per Acre: 218" << 380 << 16 << false;
-    QTest::newRow("14 pattern") << 13 << "Dispensers Per Tree: 2" << 405 << 16 << false;
-    QTest::newRow("15 needed") << 14 << "Calculated Dispensers Per Acre Needed: 436" << 430 << 16
-                               << false;
-    QTest::newRow("16 total, empty")
-        << 15 << "Total Quantity of Dispensers Required:" << 455 << 16 << false;
+    // The supplier's address centred, 20 units apart; the orchard at the left, 25 apart.
+    const QStringList address = {Supplier::street, Supplier::cityStateZip, Supplier::telephone,
+                                 Supplier::tollFree, Supplier::fax};
+    for (int i = 0; i < address.size(); ++i)
+        QTest::addRow("%d address", i + 3) << i + 2 << address[i] << 115 + 20 * i << 12 << true;
+    const QStringList orchard =
+        QString("Ochard Name: North %1 Block|Orchard Size (Acres): 12.5|"
+                "Dispensers Per Acre: %2 %1|Tree Spacing Within Rows (ft): 10|"
+                "Tree Spacing Between Rows (ft): 20|Trees Per Acre: 218|Dispensers Per Tree: 2|"
+                "Calculated Dispensers Per Acre Needed: 436|"
+                "Total Quantity of Dispensers Required:")
+            .split('|'); // the total empty
+    for (int i = 0; i < orchard.size(); ++i)
+        QTest::addRow("%d orchard", i + 8) << i + 7 << orchard[i] << 255 + 25 * i << 16 << false;
 }
 
 void TestSummaryPage::printsSixteenLinesInPlace()
