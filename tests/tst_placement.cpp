@@ -97,33 +97,27 @@ void TestPlacement::calculateWritesAndKeepsLabelsPerOutcome_data()
     QTest::addColumn<QStringList>("results");
     QTest::addColumn<bool>("warned");
 
-    QTest::newRow("typical") << QStringList{"12", "400", "10", "20"}
-                             << QStringList{"218", "2", "436", "5232"} << false;
-
-    // Trees per acre, at 1 acre and 400 per acre; a refused spacing writes nothing.
-    auto spacing = [](const char *name, const char *within, const char *between,
-                      const QString &trees) {
-        QTest::newRow(name) << QStringList{"1", "400", within, between}
-                            << (trees.isEmpty() ? Texts(earlier) : QStringList{trees})
-                            << trees.isEmpty();
-    };
-    spacing("half 1.5 up", "120", "242", "2");
-    spacing("half 2.5 up", "132", "132", "3");
-    spacing("87120 sq ft, half 0.5 up", "264", "330", "1");
-    spacing("single precision 0.4x8", "0.4", "8", "13612");
-    spacing("exponent form", "0.1", "0.1", "4.356e+06");
-    spacing("two negatives", "-10", "-20", "218");
-    spacing("padded, plus sign", " 10 ", "+20", "218");
-    spacing("just over 87120 sq ft", "290.5", "300", "");
-    spacing("empty between", "10", "", "");
-    spacing("zero", "0", "20", "");
-    spacing("one negative", "10", "-20", "");
-    spacing("inf times 0", "inf", "0", "");
-
     // The typed fields and the results, '|' apart.
     auto row = [](const char *name, const QString &typed, const QString &results, bool warned) {
         QTest::newRow(name) << typed.split('|') << results.split('|') << warned;
     };
+    row("typical", "12|400|10|20", "218|2|436|5232", false);
+
+    // Trees per acre, at 1 acre and 400 per acre; a refused spacing writes nothing.
+    const QString kept = Texts(earlier).join('|');
+    row("half 1.5 up", "1|400|120|242", "2", false);
+    row("half 2.5 up", "1|400|132|132", "3", false);
+    row("87120 sq ft, half 0.5 up", "1|400|264|330", "1", false);
+    row("single precision 0.4x8", "1|400|0.4|8", "13612", false);
+    row("exponent form", "1|400|0.1|0.1", "4.356e+06", false);
+    row("two negatives", "1|400|-10|-20", "218", false);
+    row("padded, plus sign", "1|400| 10 |+20", "218", false);
+    row("just over 87120 sq ft", "1|400|290.5|300", kept, true);
+    row("empty between", "1|400|10|", kept, true);
+    row("zero", "1|400|0|20", kept, true);
+    row("one negative", "1|400|10|-20", kept, true);
+    row("inf times 0", "1|400|inf|0", kept, true);
+
     // Dispensers per acre: from 1 to 2^53, truncated; a refusal writes only the trees.
     const QString newTrees = "202|" + Texts(earlier).mid(1).join('|');
     row("400.7 truncates", "1|400.7|12|18", "202|2|404|404", false);
