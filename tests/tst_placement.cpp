@@ -43,10 +43,8 @@ void TestPlacement::tiePatternAtAndBesideEveryBound_data()
     const QString skipThird = "1 tie every tree/ skip every 3rd tree in 2nd row";
     const QString everyOther = "1 tie every other tree";
     const QString secondThird = "1 tie every 2nd tree/ 1 tie every 3rd tree in 2nd Row";
-    const QString everyNth = "1 tie every %1th tree";
 
-    // Worked examples at 400 per acre.
-    QTest::newRow("20x20 row 1") << 400ull << 109.0 << splitRows.arg(4).arg(3) << 382ull;
+    // A worked example at 400 per acre (20 x 20 ft, row 1, is the window test's first run).
     QTest::newRow("12x12 row 2") << 400ull << 303.0 << extraThird << 405ull;
 
     // Ratios of 1 or more: at and just inside each bound of the fraction.
@@ -67,7 +65,7 @@ void TestPlacement::tiePatternAtAndBesideEveryBound_data()
     QTest::newRow("0.42 row 8") << 42ull << 100.0 << secondThird << 41ull;
     QTest::newRow("row 8 cuts 407.99") << 400ull << 980.0 << secondThird << 407ull;
     QTest::newRow("0.4 row 9") << 400ull << 1000.0 << "1 tie every 3rd tree" << 333ull;
-    QTest::newRow("2/7 row 10") << 2ull << 7.0 << everyNth.arg(4) << 2ull;
+    QTest::newRow("2/7 row 10") << 2ull << 7.0 << "1 tie every 4th tree" << 2ull;
     QTest::newRow("huge ratio, exact count")
         << 1000000000000000ull << 218.0 << "4.58716e+12" << 1000000000000054ull;
 
@@ -101,7 +99,6 @@ void TestPlacement::calculateWritesAndKeepsLabelsPerOutcome_data()
     auto row = [](const char *name, const QString &typed, const QString &results, bool warned) {
         QTest::newRow(name) << typed.split('|') << results.split('|') << warned;
     };
-    row("typical", "12|400|10|20", "218|2|436|5232", false);
 
     // Trees per acre, at 1 acre and 400 per acre; a refused spacing writes nothing.
     const QString kept = Texts(earlier).join('|');
