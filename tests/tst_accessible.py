@@ -59,7 +59,6 @@ def press(app, name):
 # The registry first: Qt 5 announces itself once, at start, and is lost on a bus without it.
 desktop = pyatspi.Registry.getDesktop(0)
 env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-env.pop("QT_QPA_PLATFORM", None)
 program = subprocess.Popen([sys.argv[1]], env=env)
 try:
     app = wait_for(lambda: next((a for a in desktop if a and a.name == "pelmora"), None), "app")

@@ -43,10 +43,8 @@ void TestPlacement::tiePatternAtAndBesideEveryBound_data()
     const QString skipThird = "1 tie every tree/ skip every 3rd tree in 2nd row";
     const QString everyOther = "1 tie every other tree";
     const QString secondThird = "1 tie every 2nd tree/ 1 tie every 3rd tree in 2nd Row";
-    const QString everyNth = "1 tie every %1th tree";
 
-    // Worked examples at 400 per acre.
-    QTest::newRow("20x20 row 1") << 400ull << 109.0 << splitRows.arg(4).arg(3) << 382ull;
+    // A worked example at 400 per acre (20 x 20 ft, row 1, is the window test's first run).
     QTest::newRow("12x12 row 2") << 400ull << 303.0 << extraThird << 405ull;
 
     // Ratios of 1 or more: at and just inside each bound of the fraction.
@@ -67,7 +65,7 @@ void TestPlacement::tiePatternAtAndBesideEveryBound_data()
     QTest::newRow("0.42 row 8") << 42ull << 100.0 << secondThird << 41ull;
     QTest::newRow("row 8 cuts 407.99") << 400ull << 980.0 << secondThird << 407ull;
     QTest::newRow("0.4 row 9") << 400ull << 1000.0 << "1 tie every 3rd tree" << 333ull;
-    QTest::newRow("2/7 row 10") << 2ull << 7.0 << everyNth.arg(4) << 2ull;
+    QTest::newRow("2/7 row 10") << 2ull << 7.0 << "1 tie every 4th tree" << 2ull;
     QTest::newRow("huge ratio, exact count")
         << 1000000000000000ull << 218.0 << "4.58716e+12" << 1000000000000054ull;
 
@@ -97,33 +95,26 @@ void TestPlacement::calculateWritesAndKeepsLabelsPerOutcome_data()
     QTest::addColumn<QStringList>("results");
     QTest::addColumn<bool>("warned");
 
-    QTest::newRow("typical") << QStringList{"12", "400", "10", "20"}
-                             << QStringList{"218", "2", "436", "5232"} << false;
-
-    // Trees per acre, at 1 acre and 400 per acre; a refused spacing writes nothing.
-    auto spacing = [](const char *name, const char *within, const char *between,
-                      const QString &trees) {
-        QTest::newRow(name) << QStringList{"1", "400", within, between}
-                            << (trees.isEmpty() ? Texts(earlier) : QStringList{trees})
-                            << trees.isEmpty();
-    };
-    spacing("half 1.5 up", "120", "242", "2");
-    spacing("half 2.5 up", "132", "132", "3");
-    spacing("87120 sq ft, half 0.5 up", "264", "330", "1");
-    spacing("single precision 0.4x8", "0.4", "8", "13612");
-    spacing("exponent form", "0.1", "0.1", "4.356e+06");
-    spacing("two negatives", "-10", "-20", "218");
-    spacing("padded, plus sign", " 10 ", "+20", "218");
-    spacing("just over 87120 sq ft", "290.5", "300", "");
-    spacing("empty between", "10", "", "");
-    spacing("zero", "0", "20", "");
-    spacing("one negative", "10", "-20", "");
-    spacing("inf times 0", "inf", "0", "");
-
     // The typed fields and the results, '|' apart.
     auto row = [](const char *name, const QString &typed, const QString &results, bool warned) {
         QTest::newRow(name) << typed.split('|') << results.split('|') << warned;
     };
+
+    // Trees per acre, at 1 acre and 400 per acre; a refused spacing writes nothing.
+    const QString kept = Texts(earlier).join('|');
+    row("half 1.5 up", "1|400|120|242", "2", false);
+    row("half 2.5 up", "1|400|132|132", "3", false);
+    row("87120 sq ft, half 0.5 up", "1|400|264|330", "1", false);
+    row("single precision 0.4x8", "1|400|0.4|8", "13612", false);
+    row("exponent form", "1|400|0.1|0.1", "4.356e+06", false);
+    row("two negatives", "1|400|-10|-20", "218", false);
+    row("padded, plus sign", "1|400| 10 |+20", "218", false);
+    row("just over 87120 sq ft", "1|400|290.5|300", kept, true);
+    row("empty between", "1|400|10|", kept, true);
+    row("zero", "1|400|0|20", kept, true);
+    row("one negative", "1|400|10|-20", kept, true);
+    row("inf times 0", "1|400|inf|0", kept, true);
+
     // Dispensers per acre: from 1 to 2^53, truncated; a refusal writes only the trees.
     const QString newTrees = "202|" + Texts(earlier).mid(1).join('|');
     row("400.7 truncates", "1|400.7|12|18", "202|2|404|404", false);

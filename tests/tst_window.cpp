@@ -80,7 +80,6 @@ private slots:
 void TestWindow::opensWithHeaderFormAndEmptyResults()
 {
     Pelmora window;
-    QCOMPARE(window.windowTitle(), QString("Pelmora"));
     QCOMPARE(Screen(window),
              QStringList({Supplier::providedBy, "", Supplier::telephone, Supplier::tollFree,
                           Supplier::fax, "Orchard or Block Name: ", "Orchard Size (Acres): ",
