@@ -118,10 +118,18 @@ WINDOWS_DIR := build/windows
 SIGNING := SIGN_KEY SIGN_CERT SIGN_PKCS11_MODULE SIGN_PIN_FILE SIGN_TIMESTAMP SIGNATURES CAFILE \
            GPG_KEY
 export GPG_KEY
+# A PIN in the key's URI is refused before anything runs, so that it reaches no output and no
+# file: not the recipe make prints, nor CMake's cache and build files.
+ifneq ($(findstring pin-value,$(SIGN_KEY))$(findstring pin-source,$(SIGN_KEY)),)
+$(error SIGN_KEY holds a PIN: put the PIN in a file and name that file in SIGN_PIN_FILE)
+endif
 
+# The signing settings are handed to CMake unechoed: only their names are shown.
 windows:
 	scripts/install-deps --qt none windows $(if $(SIGN_KEY)$(SIGNATURES)$(GPG_KEY),sign)
-	qt=$$(packaging/windows/build-qt) && \
+	@echo "cmake --preset windows $(strip $(CMAKE_FLAGS) \
+	    $(foreach input,$(SIGNING),$(if $($(input)),-D$(input)=...)))"
+	@qt=$$(packaging/windows/build-qt) && \
 	    cmake --preset windows -DCMAKE_PREFIX_PATH="$$qt" $(CMAKE_FLAGS) \
 	        $(foreach input,$(SIGNING),-D$(input)="$($(input))")
 	cmake --build --preset windows -j $(JOBS) --target windows_packages
