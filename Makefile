@@ -112,7 +112,7 @@ bench: build
 # build/windows/Pelmora. Its tests run as Windows programs under Wine, on a private X server.
 WINDOWS_DIR := build/windows
 
-# Signed (see the README): SIGN_KEY (a .p12 file or a pkcs11: URI) with SIGN_CERT,
+# Signed (see docs/releasing.md): SIGN_KEY (a .p12 file or a pkcs11: URI) with SIGN_CERT,
 # SIGN_PKCS11_MODULE, SIGN_PIN_FILE and SIGN_TIMESTAMP; or SIGNATURES, a signed build's detached
 # signatures, attached and checked against CAFILE. GPG_KEY signs SHA256SUMS here and in `package`.
 SIGNING := SIGN_KEY SIGN_CERT SIGN_PKCS11_MODULE SIGN_PIN_FILE SIGN_TIMESTAMP SIGNATURES CAFILE \
