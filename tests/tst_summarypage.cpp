@@ -88,7 +88,7 @@ void TestSummaryPage::initTestCase()
     const QStringList typed = {"North %1 Block", "12.5", "400", "10", "20"};
     for (int i = 0; i < edits.size(); ++i)
         edits[i]->setText(typed[i]);
-    window.findChildren<QPushButton *>().at(0)->click(); // Calculate
+    window.findChildren<QPushButton *>().at(1)->click(); // Calculate, right of Print Preview
     edits[2]->setText("%2 %1");
     // Once the preview is up over the window: its print button, then the dialog's Print.
     QTimer poll;
@@ -115,7 +115,7 @@ void TestSummaryPage::initTestCase()
         }
     });
     poll.start(10);
-    window.findChildren<QPushButton *>().at(1)->click(); // Print Preview
+    window.findChildren<QPushButton *>().at(0)->click(); // Print Preview
     poll.stop();
     // Once the queue has printed the job, scripts/read-back lays the page out beside the test.
     QFile laidOut(qEnvironmentVariable("PELMORA_READ_BACK"));

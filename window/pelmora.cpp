@@ -70,6 +70,17 @@ Pelmora::Pelmora(QWidget *parent) : QWidget(parent)
     formLayout->addRow(tr("Total Quantity of Dispensers Required:"), totalQuantityLabel);
     formLayout->addRow(buttonRow);
     setLayout(formLayout);
+
+    // Screen readers walk the children in the order they were made: each row's label is moved
+    // just before its field or result, and Print Preview before Calculate, as they stand on
+    // screen. The keyboard's focus order stays as the fields were made.
+    for (QWidget *field : std::initializer_list<QWidget *>{
+             orchardNameEdit, orchardSizeEdit, dispensersPerAcreEdit, withinRowSpacingEdit,
+             betweenRowSpacingEdit, treesPerAcreLabel, dispensersPerTreeLabel, perAcreNeededLabel,
+             totalQuantityLabel}) {
+        formLayout->labelForField(field)->stackUnder(field);
+    }
+    previewButton->stackUnder(calculateButton);
 }
 
 void Pelmora::SubmitSlot()
