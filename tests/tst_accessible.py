@@ -29,7 +29,8 @@ def wait_for(find, what):
         if found:
             return found
         time.sleep(0.05)
-    sys.exit(f"not found: {what}" + (f" (last error: {error})" if error else ""))
+    sys.exit(f"not found: {what}" + (f" (last error: {error})" if error else "")
+             + (f"\nread instead: {seen}" if seen else ""))
 
 
 def nodes(root):
@@ -63,12 +64,16 @@ window = [line.rstrip("\n").split("\t") for line in
 roles = {"field": "text", "result": "label", "button": "push button"}  # AT-SPI's, if not the same
 
 
+seen = []  # what the window last read, for a failure to show
+
+
 # Whether each element reads its role and name in the list's order, a result named by its value
 # once calculated (by its label before) and labelled by its label.
 def reads(app, calculated):
     said = [(roles.get(kind, kind), value[0] if kind == "result" and calculated else name)
             for kind, name, *value in window]
-    return [(n.getRoleName(), n.name) for n in nodes(app.getChildAtIndex(0))][1:] == said and all(
+    seen[:] = [(n.getRoleName(), n.name) for n in nodes(app.getChildAtIndex(0))][1:]
+    return seen == said and all(
         labelled(app, row[1]).name == name for row, (_, name) in zip(window, said)
         if row[0] == "result")
 
