@@ -168,5 +168,12 @@ check-reproducible:
 	scripts/install-deps --qt 6 build package windows reproducible
 	scripts/check-reproducible
 
+# make release run twice, this version and the next, and the folder checked (tests/release);
+# both folders stay in build/release-test for scripts/test-in-debian --release.
+.PHONY: test-release
+test-release:
+	scripts/install-deps --qt none test-release
+	tests/release || [ $$? -eq 77 ]
+
 clean:
 	rm -rf build

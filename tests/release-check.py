@@ -1,0 +1,145 @@
+#!/usr/bin/env python3
+"""A release folder as served on URL: every version's winget manifests, and the download page in
+headless Chromium, with its screenshots at 1280 and 375 pixels wide saved into SHOTS.
+
+    tests/release-check.py FOLDER URL SHOTS
+"""
+import hashlib
+import pathlib
+import re
+import sys
+import urllib.request
+
+import yaml
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+
+folder, url, shots = pathlib.Path(sys.argv[1]), sys.argv[2], pathlib.Path(sys.argv[3])
+problems = []
+
+
+def check(ok, problem):
+    if not ok:
+        problems.append(problem)
+
+
+def fetch(address):
+    with urllib.request.urlopen(address, timeout=30) as answer:
+        return answer.read()
+
+
+def sha256(data):
+    return hashlib.sha256(data).hexdigest()
+
+
+# What winget accepts as a return code's response.
+RESPONSES = {"packageInUse", "packageInUseByApplication", "installInProgress", "fileInUse",
+             "missingDependency", "diskFull", "insufficientMemory", "invalidParameter",
+             "noNetwork", "contactSupport", "rebootRequiredToFinish", "rebootRequiredForInstall",
+             "rebootInitiated", "cancelledByUser", "alreadyInstalled", "downgrade",
+             "blockedByPolicy", "systemNotSupported", "custom"}
+versions = sorted((p.name for p in (folder / "windows").iterdir()),
+                  key=lambda v: [int(n) for n in v.split(".")])
+for version in versions:
+    setup = f"windows/{version}/pelmora-{version}-win64-setup.exe"
+    # Every field a manifest of each type must have, matching the pattern in full.
+    wanted = {
+        "version": {"DefaultLocale": "en-US"},
+        "defaultLocale": {"PackageLocale": "en-US", "Publisher": ".+", "PackageName": ".+",
+                          "License": ".+", "ShortDescription": ".+",
+                          "LicenseUrl": re.escape(url) + r"\S+"},
+        "installer": {"Architecture": "x64", "InstallerType": "nullsoft", "Scope": "user",
+                      "InstallerUrl": re.escape(url + setup), "ProductCode": "Pelmora",
+                      "InstallerSha256": "(?i)" + sha256((folder / setup).read_bytes()),
+                      "UpgradeBehavior": "install", "ReleaseDate": r"\d{4}-\d\d-\d\d"},
+    }
+    manifests = {}
+    for path in sorted((folder / "winget" / version).glob("*.yaml")):
+        text = path.read_text(encoding="utf-8")
+        check(re.fullmatch(r"# yaml-language-server: \$schema=https://\S+\.1\.12\.0\.schema\.json",
+                           text.split("\n", 1)[0]), f"{path}: not the schema header first")
+        manifest = yaml.safe_load(text)
+        # An installer's fields may be given for all installers or in its own entry.
+        fields = {**manifest, **(manifest.get("Installers") or [{}])[0]}
+        manifests[manifest.get("ManifestType")] = fields
+        for field, pattern in {"PackageIdentifier": r"[^.\s]+(\.[^.\s]+)+",
+                               "PackageVersion": re.escape(version),
+                               "ManifestVersion": r"1\.12\.0",
+                               **wanted.get(manifest.get("ManifestType"), {})}.items():
+            check(re.fullmatch(pattern, str(fields.get(field))),
+                  f"{path}: {field} is {fields.get(field)!r}, not /{pattern}/")
+    check(sorted(manifests) == sorted(wanted), f"winget/{version}: manifests {sorted(manifests)}")
+    check(len({m.get("PackageIdentifier") for m in manifests.values()}) == 1,
+          f"winget/{version}: the PackageIdentifier differs")
+    installer = manifests.get("installer", {})
+    codes = {(c.get("InstallerReturnCode"), c.get("ReturnResponse"))
+             for c in installer.get("ExpectedReturnCodes", [])}
+    check((2, "packageInUse") in codes and 3 in dict(codes) and set(dict(codes).values())
+          <= RESPONSES, f"winget/{version}: ExpectedReturnCodes {sorted(codes)}")
+    entry = (installer.get("AppsAndFeaturesEntries") or [{}])[0]
+    check((entry.get("DisplayName"), str(entry.get("DisplayVersion"))) == ("Pelmora", version),
+          f"winget/{version}: AppsAndFeaturesEntries {entry}")
+    fetch(installer.get("InstallerUrl"))
+
+options = webdriver.ChromeOptions()
+options.binary_location = "/usr/bin/chromium"
+for argument in ("--headless=new", "--no-sandbox", "--disable-dev-shm-usage"):
+    options.add_argument(argument)
+browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+try:
+    browser.get(url)
+    for width in (1280, 375):
+        # As a phone shows it: a page without a fitting viewport is laid out 980 pixels wide.
+        metrics = {"width": width, "height": 800, "deviceScaleFactor": 1, "mobile": width < 500}
+        browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", metrics)
+        wide = browser.execute_script("return document.documentElement.scrollWidth")
+        check(wide <= width, f"the page is {wide} pixels wide on a screen {width} wide")
+        metrics["height"] = browser.execute_script("return document.documentElement.scrollHeight")
+        browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", metrics)
+        browser.save_screenshot(str(shots / f"download-page-{width}.png"))
+    # Each link, as written and as resolved, with the text around it up to its SHA-256.
+    links = browser.execute_script("""return [...document.querySelectorAll('a[href]')].map(a => {
+        let around = a;
+        while (around.parentElement && !/[0-9a-f]{64}/i.test(around.textContent))
+            around = around.parentElement;
+        return [a.getAttribute('href'), a.href.split('#')[0], around.textContent];
+    });""")
+    text = browser.execute_script("return document.body.textContent")
+    loaded = browser.execute_script(
+        "return performance.getEntriesByType('resource').map(r => r.name)")
+finally:
+    browser.quit()
+
+check(all(name.startswith(url) for name in loaded), f"loaded from elsewhere: {loaded}")
+shown, digests = [], set()
+for written, address, around in links:
+    if not address.startswith(url):
+        continue
+    check(not re.match(r"[a-z]+:|/", written), f"the link {written} is not relative")
+    data, path = fetch(address), address[len(url):]
+    shown.append(path)
+    if re.search(r"\.(exe|zip|deb)$", path):
+        digest, around = sha256(data), " ".join(around.split()).lower()
+        digests.add(digest)
+        check(digest in around, f"{path}: its SHA-256 is not shown by its link")
+        sizes = {str(len(data)), f"{len(data):,}"} | {
+            f"{len(data) / step:.{digits}f} {unit}" for digits in (0, 1, 2)
+            for unit, step in (("kb", 1e3), ("mb", 1e6), ("kib", 1024), ("mib", 1024**2))}
+        check(any(size in around.replace(digest, "") for size in sizes),
+              f"{path}: its size, {len(data)} bytes, is not shown by its link")
+wrong = set(re.findall(r"\b[0-9a-f]{64}\b", text.lower())) - digests
+check(not wrong, f"SHA-256 sums shown that are no linked file's: {wrong}")
+for name in loaded:
+    fetch(name)
+# Every version with its files, the newest first and the older ones below.
+firsts = []
+for version in versions:
+    files = [f"windows/{version}/pelmora-{version}-win64-setup.exe",
+             f"windows/{version}/pelmora-{version}-win64.zip",
+             f"debian/pool/main/p/pelmora/pelmora_{version}_amd64.deb"]
+    check(all(f in shown for f in files), f"not every file of {version} has a link")
+    firsts.append(min((shown.index(f) for f in files if f in shown), default=-1))
+check(firsts == sorted(firsts, reverse=True), f"versions {versions} shown in the order {firsts}")
+for problem in problems:
+    print(f"release-check: {problem}", file=sys.stderr)
+sys.exit(1 if problems else 0)
