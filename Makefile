@@ -31,7 +31,7 @@ BENCH_RUNS ?= 40
 
 .PHONY: all build program run test lint uninstall screenshot install package fuzz memcheck \
         bench windows test-windows test-windows-screen-reader test-screen-reader verify-windows \
-        check-reproducible clean
+        check-reproducible release clean
 
 all: build
 
@@ -167,6 +167,13 @@ verify-windows:
 check-reproducible:
 	scripts/install-deps --qt 6 build package windows reproducible
 	scripts/check-reproducible
+
+# Adds this version to a release folder for any static web host: the Windows packages, a signed
+# apt repository, winget manifests and the download page (scripts/release, docs/releasing.md).
+# RELEASE_DIR has no default: it is the only copy of every past release.
+export RELEASE_DIR RELEASE_URL
+release:
+	scripts/release
 
 # make release run twice, this version and the next, and the folder checked (tests/release);
 # both folders stay in build/release-test for scripts/test-in-debian --release.
