@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """A release folder as served on URL: every version's winget manifests, and the download page in
 headless Chromium, with its screenshots at 1280 and 375 pixels wide saved into SHOTS.
 
@@ -24,8 +24,12 @@ def check(ok, problem):
 
 
 def fetch(address):
-    with urllib.request.urlopen(address, timeout=30) as answer:
-        return answer.read()
+    try:
+        with urllib.request.urlopen(address, timeout=30) as answer:
+            return answer.read()
+    except OSError as error:
+        problems.append(f"{address} does not answer: {error}")
+        return b""
 
 
 def sha256(data):
@@ -105,8 +109,10 @@ try:
         return [a.getAttribute('href'), a.href.split('#')[0], around.textContent];
     });""")
     text = browser.execute_script("return document.body.textContent")
-    loaded = browser.execute_script(
+    # What the page loads; the browser's own request for a site icon is none of its doing.
+    loaded = [name for name in browser.execute_script(
         "return performance.getEntriesByType('resource').map(r => r.name)")
+        if not name.endswith("/favicon.ico")]
 finally:
     browser.quit()
 
