@@ -1,9 +1,7 @@
 #!/usr/bin/python3
 """A release folder as served on URL: every version's winget manifests, and the download page in
 headless Chromium, with its screenshots at 1280 and 375 pixels wide saved into SHOTS.
-
-    tests/release-check.py FOLDER URL SHOTS
-"""
+    tests/release-check.py FOLDER URL SHOTS"""
 import hashlib
 import pathlib
 import re
@@ -16,11 +14,8 @@ from selenium.webdriver.chrome.service import Service
 
 folder, url, shots = pathlib.Path(sys.argv[1]), sys.argv[2], pathlib.Path(sys.argv[3])
 problems = []
-
-
-def check(ok, problem):
-    if not ok:
-        problems.append(problem)
+check = lambda ok, problem: ok or problems.append(problem)  # noqa: E731
+sha256 = lambda data: hashlib.sha256(data).hexdigest()  # noqa: E731
 
 
 def fetch(address):
@@ -32,21 +27,16 @@ def fetch(address):
         return b""
 
 
-def sha256(data):
-    return hashlib.sha256(data).hexdigest()
-
-
-# What winget accepts as a return code's response.
-RESPONSES = {"packageInUse", "packageInUseByApplication", "installInProgress", "fileInUse",
-             "missingDependency", "diskFull", "insufficientMemory", "invalidParameter",
-             "noNetwork", "contactSupport", "rebootRequiredToFinish", "rebootRequiredForInstall",
-             "rebootInitiated", "cancelledByUser", "alreadyInstalled", "downgrade",
-             "blockedByPolicy", "systemNotSupported", "custom"}
+# What winget takes as a return code's response.
+RESPONSES = ("packageInUse|packageInUseByApplication|installInProgress|fileInUse|"
+             "missingDependency|diskFull|insufficientMemory|invalidParameter|noNetwork|"
+             "contactSupport|rebootRequiredToFinish|rebootRequiredForInstall|rebootInitiated|"
+             "cancelledByUser|alreadyInstalled|downgrade|blockedByPolicy|systemNotSupported|custom")
 versions = sorted((p.name for p in (folder / "windows").iterdir()),
                   key=lambda v: [int(n) for n in v.split(".")])
 for version in versions:
     setup = f"windows/{version}/pelmora-{version}-win64-setup.exe"
-    # Every field a manifest of each type must have, matching the pattern in full.
+    # Each type of manifest, with what each of its fields must match in full.
     wanted = {
         "version": {"DefaultLocale": "en-US"},
         "defaultLocale": {"PackageLocale": "en-US", "Publisher": ".+", "PackageName": ".+",
@@ -55,35 +45,35 @@ for version in versions:
         "installer": {"Architecture": "x64", "InstallerType": "nullsoft", "Scope": "user",
                       "InstallerUrl": re.escape(url + setup), "ProductCode": "Pelmora",
                       "InstallerSha256": "(?i)" + sha256((folder / setup).read_bytes()),
-                      "UpgradeBehavior": "install", "ReleaseDate": r"\d{4}-\d\d-\d\d"},
+                      "UpgradeBehavior": "install", "ReleaseDate": r"\d{4}-\d\d-\d\d",
+                      "Apps DisplayName": "Pelmora", "Apps DisplayVersion": re.escape(version),
+                      "Return 2": "packageInUse", "Return 3": RESPONSES},
     }
-    manifests = {}
+    identifiers = set()
     for path in sorted((folder / "winget" / version).glob("*.yaml")):
         text = path.read_text(encoding="utf-8")
         check(re.fullmatch(r"# yaml-language-server: \$schema=https://\S+\.1\.12\.0\.schema\.json",
                            text.split("\n", 1)[0]), f"{path}: not the schema header first")
-        manifest = yaml.safe_load(text)
-        # An installer's fields may be given for all installers or in its own entry.
-        fields = {**manifest, **(manifest.get("Installers") or [{}])[0]}
-        manifests[manifest.get("ManifestType")] = fields
+        # An installer's fields may be given for all installers or in its entry; the Apps
+        # entry's and the return codes' are read as fields of their own.
+        fields = yaml.safe_load(text)
+        fields.update((fields.get("Installers") or [{}])[0])
+        fields.update({f"Apps {k}": v for k, v in
+                       (fields.get("AppsAndFeaturesEntries") or [{}])[0].items()})
+        fields.update({f"Return {c.get('InstallerReturnCode')}": c.get("ReturnResponse")
+                       for c in fields.get("ExpectedReturnCodes", [])})
+        identifiers.add(fields.get("PackageIdentifier"))
         for field, pattern in {"PackageIdentifier": r"[^.\s]+(\.[^.\s]+)+",
                                "PackageVersion": re.escape(version),
                                "ManifestVersion": r"1\.12\.0",
-                               **wanted.get(manifest.get("ManifestType"), {})}.items():
-            check(re.fullmatch(pattern, str(fields.get(field))),
-                  f"{path}: {field} is {fields.get(field)!r}, not /{pattern}/")
-    check(sorted(manifests) == sorted(wanted), f"winget/{version}: manifests {sorted(manifests)}")
-    check(len({m.get("PackageIdentifier") for m in manifests.values()}) == 1,
-          f"winget/{version}: the PackageIdentifier differs")
-    installer = manifests.get("installer", {})
-    codes = {(c.get("InstallerReturnCode"), c.get("ReturnResponse"))
-             for c in installer.get("ExpectedReturnCodes", [])}
-    check((2, "packageInUse") in codes and 3 in dict(codes) and set(dict(codes).values())
-          <= RESPONSES, f"winget/{version}: ExpectedReturnCodes {sorted(codes)}")
-    entry = (installer.get("AppsAndFeaturesEntries") or [{}])[0]
-    check((entry.get("DisplayName"), str(entry.get("DisplayVersion"))) == ("Pelmora", version),
-          f"winget/{version}: AppsAndFeaturesEntries {entry}")
-    fetch(installer.get("InstallerUrl"))
+                               **wanted.pop(fields.get("ManifestType"), {})}.items():
+            value = fields.get(field)
+            check(value is not None and re.fullmatch(pattern, str(value)),
+                  f"{path}: {field} is {value!r}, not /{pattern}/")
+        if fields.get("ManifestType") == "installer":
+            fetch(fields.get("InstallerUrl"))
+    check(not wanted and len(identifiers) == 1,
+          f"winget/{version}: {list(wanted)} missing, or not one PackageIdentifier: {identifiers}")
 
 options = webdriver.ChromeOptions()
 options.binary_location = "/usr/bin/chromium"
@@ -101,7 +91,7 @@ try:
         metrics["height"] = browser.execute_script("return document.documentElement.scrollHeight")
         browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", metrics)
         browser.save_screenshot(str(shots / f"download-page-{width}.png"))
-    # Each link, as written and as resolved, with the text around it up to its SHA-256.
+    # Each link, as written and as resolved, with the text around it up to a SHA-256.
     links = browser.execute_script("""return [...document.querySelectorAll('a[href]')].map(a => {
         let around = a;
         while (around.parentElement && !/[0-9a-f]{64}/i.test(around.textContent))
@@ -116,11 +106,9 @@ try:
 finally:
     browser.quit()
 
-check(all(name.startswith(url) for name in loaded), f"loaded from elsewhere: {loaded}")
+check(all(name.startswith(url) and fetch(name) for name in loaded), f"loaded: {loaded}")
 shown, digests = [], set()
-for written, address, around in links:
-    if not address.startswith(url):
-        continue
+for written, address, around in filter(lambda link: link[1].startswith(url), links):
     check(not re.match(r"[a-z]+:|/", written), f"the link {written} is not relative")
     data, path = fetch(address), address[len(url):]
     shown.append(path)
@@ -135,9 +123,7 @@ for written, address, around in links:
               f"{path}: its size, {len(data)} bytes, is not shown by its link")
 wrong = set(re.findall(r"\b[0-9a-f]{64}\b", text.lower())) - digests
 check(not wrong, f"SHA-256 sums shown that are no linked file's: {wrong}")
-for name in loaded:
-    fetch(name)
-# Every version with its files, the newest first and the older ones below.
+# Every version's files, the newest first and the older ones below.
 firsts = []
 for version in versions:
     files = [f"windows/{version}/pelmora-{version}-win64-setup.exe",
