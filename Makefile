@@ -10,15 +10,18 @@
 
 QT ?= 6
 # One date for everything a build writes into a file: the last commit's, or without git the
-# newest changelog entry's, unless the caller sets one.
-SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null || \
-    date -d "$$(sed -n 's/^ -- .*>  //p' packaging/changelog | head -n 1)" +%s)
+# changelog's top entry's, unless the caller sets one.
+SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null || packaging/read-changelog timestamp)
+ifeq ($(SOURCE_DATE_EPOCH),)
+$(error No date for the build: no git history, and packaging/read-changelog read none (above))
+endif
 export SOURCE_DATE_EPOCH
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 PRESET := qt$(QT)$(if $(SANITIZE),-sanitize)
 BUILD_DIR := build/$(PRESET)
-CMAKE_FLAGS := $(if $(WERROR),-DCMAKE_COMPILE_WARNING_AS_ERROR=ON) $(CMAKE_ARGS)
+# Said every time, so that WERROR=1 does not stay in CMake's cache for the next build.
+CMAKE_FLAGS := -DCMAKE_COMPILE_WARNING_AS_ERROR=$(if $(WERROR),ON,OFF) $(CMAKE_ARGS)
 
 SCREENSHOT ?= $(BUILD_DIR)/screenshot.png
 SCALE ?= 1
@@ -65,7 +68,10 @@ screenshot: program
 	scripts/install-deps --qt $(QT) screenshot
 	scripts/screenshot $(BUILD_DIR)/pelmora $(SCREENSHOT) $(SCALE)
 
-install: build
+# Only copies what `make build` built: under sudo, nothing is configured or built as root.
+install:
+	@[ -x $(BUILD_DIR)/pelmora ] || { echo "Nothing built in $(BUILD_DIR): run make first," \
+	    "as yourself, then make install."; exit 1; }
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 # Removes exactly what `make install` wrote, as its install manifest lists it.
@@ -119,10 +125,16 @@ WINDOWS_DIR := build/windows
 SIGNING := SIGN_KEY SIGN_CERT SIGN_PKCS11_MODULE SIGN_PIN_FILE SIGN_TIMESTAMP SIGNATURES CAFILE \
            GPG_KEY
 export GPG_KEY
-# A PIN in the key's URI is refused before anything runs, so that it reaches no output and no
-# file: not the recipe make prints, nor CMake's cache and build files.
-ifneq ($(findstring pin-value,$(SIGN_KEY))$(findstring pin-source,$(SIGN_KEY)),)
-$(error SIGN_KEY holds a PIN: put the PIN in a file and name that file in SIGN_PIN_FILE)
+# A PIN in the key's URI, given in SIGN_KEY or through CMAKE_ARGS, is refused before anything
+# runs, for every target and in any letter case, so that it reaches no output and no file: not
+# the recipe make prints, nor CMake's cache and build files. Only the letters of the two
+# attributes' names need lowering.
+lowered = $(subst P,p,$(subst I,i,$(subst N,n,$(subst V,v,$(subst A,a,$(subst L,l,$(subst U,u,$\
+    $(subst E,e,$(subst S,s,$(subst O,o,$(subst R,r,$(subst C,c,$(1)))))))))))))
+ifneq ($(findstring pin-value,$(call lowered,$(SIGN_KEY) $(CMAKE_ARGS)))$(findstring \
+        pin-source,$(call lowered,$(SIGN_KEY) $(CMAKE_ARGS))),)
+$(error The signing key's URI holds a PIN (in SIGN_KEY or CMAKE_ARGS): put the PIN in a \
+    file and name that file in SIGN_PIN_FILE)
 endif
 
 # The signing settings are handed to CMake unechoed: only their names are shown.
