@@ -34,7 +34,7 @@ BENCH_RUNS ?= 40
 
 .PHONY: all build program run test lint uninstall screenshot install package fuzz memcheck \
         bench windows test-windows test-windows-screen-reader test-screen-reader verify-windows \
-        check-reproducible clean
+        check-reproducible release clean
 
 all: build
 
@@ -179,6 +179,13 @@ verify-windows:
 check-reproducible:
 	scripts/install-deps --qt 6 build package windows reproducible
 	scripts/check-reproducible
+
+# Adds this version to a release folder for any static web host: the Windows packages, a signed
+# apt repository, winget manifests and the download page (scripts/release, docs/releasing.md).
+# RELEASE_DIR has no default: it is the only copy of every past release.
+export RELEASE_DIR RELEASE_URL
+release:
+	scripts/release
 
 clean:
 	rm -rf build
