@@ -74,10 +74,12 @@ uninstall:
 
 # The package, its SHA256SUMS and its build record (packaging/buildinfo). It is packed under umask
 # 022, so its folders are readable by all as Debian needs, and under a UTF-8 locale, in which
-# alone libarchive reads a build folder with a non-ASCII letter.
+# alone libarchive reads a build folder with a non-ASCII letter. An older version's package, record
+# and sums go first: cpack leaves them there, and a second .deb would break the `ls` below.
 DEB_TOOLS := cmake g++ binutils dpkg-dev $(if $(filter 5,$(QT)),qtbase5-dev,qt6-base-dev)
 package: build
 	scripts/install-deps --qt $(QT) package $(if $(GPG_KEY),sign)
+	rm -f $(BUILD_DIR)/package/pelmora_* $(BUILD_DIR)/package/SHA256SUMS*
 	cd $(BUILD_DIR) && umask 022 && LC_ALL=C.UTF-8 cpack
 	deb=$$(ls $(BUILD_DIR)/package/pelmora_*.deb) && \
 	    packaging/buildinfo "$${deb%.deb}.buildinfo" "$(DEB_TOOLS)" -- "$$deb" && \
