@@ -139,10 +139,13 @@ windows:
 	@echo "Pelmora for Windows: $(WINDOWS_DIR)/Pelmora, packaged in $(WINDOWS_DIR)/package"
 
 # Without Wine the tests are skipped (with-wine says why); with CI=true that fails.
+# PELMORA_NEWER_SETUP, a newer version's setup, is upgraded to from this one (the installer
+# test); made absolute here, as ctest runs the test in the build folder.
 test-windows: windows
 	scripts/install-deps --qt none windows sign test-windows
 	cmake --build --preset windows -j $(JOBS)
-	scripts/with-x scripts/with-wine ctest --preset windows -j $(JOBS) || [ $$? -eq 77 ]
+	PELMORA_NEWER_SETUP=$${PELMORA_NEWER_SETUP:+$$(realpath "$$PELMORA_NEWER_SETUP")} \
+	    scripts/with-x scripts/with-wine ctest --preset windows -j $(JOBS) || [ $$? -eq 77 ]
 
 # Screen readers on Windows: the program read through UI Automation, by a small client of our
 # own (tests/uia-tree.cpp). Debian 12's Wine 8 reads too little of it, so the program and the
