@@ -80,10 +80,12 @@ uninstall:
 
 # The package, its SHA256SUMS and its build record (packaging/buildinfo). It is packed under umask
 # 022, so its folders are readable by all as Debian needs, and under a UTF-8 locale, in which
-# alone libarchive reads a build folder with a non-ASCII letter.
+# alone libarchive reads a build folder with a non-ASCII letter. An older version's package, record
+# and sums go first: cpack leaves them there, and a second .deb would break the `ls` below.
 DEB_TOOLS := cmake g++ binutils dpkg-dev $(if $(filter 5,$(QT)),qtbase5-dev,qt6-base-dev)
 package: build
 	scripts/install-deps --qt $(QT) package $(if $(GPG_KEY),sign)
+	rm -f $(BUILD_DIR)/package/pelmora_* $(BUILD_DIR)/package/SHA256SUMS*
 	cd $(BUILD_DIR) && umask 022 && LC_ALL=C.UTF-8 cpack
 	deb=$$(ls $(BUILD_DIR)/package/pelmora_*.deb) && \
 	    packaging/buildinfo "$${deb%.deb}.buildinfo" "$(DEB_TOOLS)" -- "$$deb" && \
@@ -149,10 +151,13 @@ windows:
 	@echo "Pelmora for Windows: $(WINDOWS_DIR)/Pelmora, packaged in $(WINDOWS_DIR)/package"
 
 # Without Wine the tests are skipped (with-wine says why); with CI=true that fails.
+# PELMORA_NEWER_SETUP, a newer version's setup, is upgraded to from this one (the installer
+# test); made absolute here, as ctest runs the test in the build folder.
 test-windows: windows
 	scripts/install-deps --qt none windows sign test-windows
 	cmake --build --preset windows -j $(JOBS)
-	scripts/with-x scripts/with-wine ctest --preset windows -j $(JOBS) || [ $$? -eq 77 ]
+	PELMORA_NEWER_SETUP=$${PELMORA_NEWER_SETUP:+$$(realpath "$$PELMORA_NEWER_SETUP")} \
+	    scripts/with-x scripts/with-wine ctest --preset windows -j $(JOBS) || [ $$? -eq 77 ]
 
 # Screen readers on Windows: the program read through UI Automation, by a small client of our
 # own (tests/uia-tree.cpp). Debian 12's Wine 8 reads too little of it, so the program and the

@@ -1,8 +1,10 @@
 ; Pelmora's installer: for the current user, without administrator rights, into
 ; %LOCALAPPDATA%\Programs\Pelmora (/D= picks another folder), with a Start-menu shortcut and an
-; entry in Apps & features; /S installs silently. An installed copy is first removed by its own
-; uninstaller; if that fails, nothing is installed over it and the exit code is 3. The
-; uninstaller ends with 1 when a file could not be removed, and 2 while Pelmora runs.
+; entry in Apps & features; /S installs silently. A new version goes where the installed one is
+; (InstallDirRegKey), unless /D= says otherwise. An installed copy is first removed by its own
+; uninstaller; if that fails, nothing is installed over it and the exit code is 3. An older
+; version than the installed one changes nothing and ends with 4. The uninstaller ends with 1
+; when a file could not be removed, and both end with 2 while Pelmora runs.
 ; packaging/windows/package runs makensis with VERSION, VENDOR, FOLDER (the deployed program),
 ; ICON, FILES and FOLDERS (the files and folders to remove on uninstalling) and OUTFILE defined;
 ; a signed build also defines SIGN (packaging/windows/sign) and PLUGINS, signed NSIS plug-ins.
@@ -20,6 +22,7 @@ ManifestDPIAware true
 !include MUI2.nsh
 !include LogicLib.nsh
 !include FileFunc.nsh
+!include WordFunc.nsh
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Pelmora"
 !define SHORTCUT "$SMPROGRAMS\Pelmora.lnk"
@@ -27,6 +30,7 @@ ManifestDPIAware true
 Name "Pelmora"
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\Pelmora"
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 BrandingText "Pelmora ${VERSION}"
 VIProductVersion "${VERSION}.0"
 VIAddVersionKey "ProductName" "Pelmora"
@@ -79,6 +83,19 @@ FunctionEnd
 
 Function .onInit
     SetShellVarContext current
+    ; An older setup, run by mistake or from an old link, would quietly take a newer version
+    ; away: refused before any page. 2: the installed version is the newer (1.0.10 > 1.0.9).
+    ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "DisplayVersion"
+    ${If} $0 != ""
+        ${VersionCompare} "${VERSION}" "$0" $1
+        ${If} $1 == 2
+            MessageBox MB_OK|MB_ICONSTOP \
+                "A newer Pelmora, $0, is installed. To install ${VERSION}, uninstall it first." \
+                /SD IDOK
+            SetErrorLevel 4
+            Quit
+        ${EndIf}
+    ${EndIf}
 FunctionEnd
 
 Function un.onInit
