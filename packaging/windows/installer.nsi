@@ -1,10 +1,11 @@
 ; Pelmora's installer: for the current user, without administrator rights, into
 ; %LOCALAPPDATA%\Programs\Pelmora (/D= picks another folder), with a Start-menu shortcut and an
-; entry in Apps & features; /S installs silently. A new version goes where the installed one is
-; (InstallDirRegKey), unless /D= says otherwise. An installed copy is first removed by its own
-; uninstaller; if that fails, nothing is installed over it and the exit code is 3. An older
-; version than the installed one changes nothing and ends with 4. The uninstaller ends with 1
-; when a file could not be removed, and both end with 2 while Pelmora runs.
+; entry among the installed apps (Settings > Apps); /S installs silently. A new version goes
+; where the installed one is (InstallDirRegKey), unless /D= says otherwise. An installed copy is
+; first removed by its own uninstaller; if that fails, nothing is installed over it and the exit
+; code is 3. An older version than the installed one changes nothing and ends with 4. The
+; uninstaller ends with 1 when a file could not be removed, and both end with 2 while Pelmora
+; runs.
 ; packaging/windows/package runs makensis with VERSION, VENDOR, FOLDER (the deployed program),
 ; ICON, FILES and FOLDERS (the files and folders to remove on uninstalling) and OUTFILE defined;
 ; a signed build also defines SIGN (packaging/windows/sign) and PLUGINS, signed NSIS plug-ins.
