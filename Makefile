@@ -11,8 +11,9 @@
 QT ?= 6
 # One date for everything a build writes into a file: the last commit's, or without git the
 # changelog's top entry's, unless the caller sets one.
-SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null || packaging/read-changelog timestamp)
-ifeq ($(SOURCE_DATE_EPOCH),)
+SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null || \
+    packaging/read-changelog timestamp || echo none)
+ifeq ($(SOURCE_DATE_EPOCH),none)
 $(error No date for the build: no git history, and packaging/read-changelog read none (above))
 endif
 export SOURCE_DATE_EPOCH
